@@ -1,0 +1,52 @@
+#include "memory_form.h"
+
+#include <stdexcept>
+
+namespace orvane {
+
+MemoryForm::MemoryForm(const WindowSpec& spec) : spec_(spec) {
+    for (const ControlSpec& c : spec.controls) {
+        controls_.emplace(std::string(c.name), State{&c, std::string(c.text), c.shown, c.selected, c.at.top});
+    }
+}
+
+MemoryForm::State& MemoryForm::state(std::string_view name) {
+    const auto it = controls_.find(name);
+    if (it == controls_.end()) throw std::out_of_range("no control named " + std::string(name));
+    return it->second;
+}
+
+const MemoryForm::State& MemoryForm::state(std::string_view name) const {
+    const auto it = controls_.find(name);
+    if (it == controls_.end()) throw std::out_of_range("no control named " + std::string(name));
+    return it->second;
+}
+
+std::string MemoryForm::text(std::string_view name) const { return state(name).text; }
+
+void MemoryForm::setText(std::string_view name, std::string_view text) { state(name).text = text; }
+
+bool MemoryForm::isSelected(std::string_view option) const {
+    const State& s = state(option);
+    if (s.spec->kind != ControlKind::Option) throw std::invalid_argument(std::string(option) + " is no option");
+    return s.selected;
+}
+
+void MemoryForm::select(std::string_view option) {
+    State& chosen = state(option);
+    if (chosen.spec->kind != ControlKind::Option) throw std::invalid_argument(std::string(option) + " is no option");
+    for (auto& [name, s] : controls_) {
+        if (s.spec->kind == ControlKind::Option) s.selected = false;
+    }
+    chosen.selected = true;
+}
+
+bool MemoryForm::isShown(std::string_view name) const { return state(name).shown; }
+
+void MemoryForm::setShown(std::string_view name, bool shown) { state(name).shown = shown; }
+
+int MemoryForm::top(std::string_view name) const { return state(name).top; }
+
+void MemoryForm::setTop(std::string_view name, int twips) { state(name).top = twips; }
+
+}  // namespace orvane

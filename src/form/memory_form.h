@@ -1,0 +1,48 @@
+#pragma once
+// A window's named controls as plain data: the form the actions run on in tests, benchmarks and
+// fuzzing. It opens with the defaults of the window's control table, as the Qt window does.
+
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "control_spec.h"
+#include "form.h"
+
+namespace orvane {
+
+class MemoryForm final : public Form {
+public:
+    explicit MemoryForm(const WindowSpec& spec);
+
+    std::string text(std::string_view name) const override;
+    void setText(std::string_view name, std::string_view text) override;
+    bool isSelected(std::string_view option) const override;
+    bool isShown(std::string_view name) const override;
+    void setShown(std::string_view name, bool shown) override;
+    int top(std::string_view name) const override;
+    void setTop(std::string_view name, int twips) override;
+    void refresh() override { ++refreshes_; }
+
+    // Selects an option button; the other options of the window are deselected.
+    void select(std::string_view option);
+    int refreshes() const { return refreshes_; }
+    const WindowSpec& spec() const { return spec_; }
+
+private:
+    struct State {
+        const ControlSpec* spec;
+        std::string text;
+        bool shown;
+        bool selected;
+        int top;
+    };
+    State& state(std::string_view name);
+    const State& state(std::string_view name) const;
+
+    const WindowSpec& spec_;
+    std::map<std::string, State, std::less<>> controls_;
+    int refreshes_ = 0;
+};
+
+}  // namespace orvane

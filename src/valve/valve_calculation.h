@@ -1,0 +1,48 @@
+#pragma once
+// Calculate of the safety valve window: relief capacity, discharge area, throat diameter, standard
+// throat and nominal pipe size, opening pressure.
+//
+// Pipeline: read the fields -> opening and relief pressure -> W (typed, or by relief case) -> A by
+// phase and critical pressure ratio -> throat diameter by lift type -> standard sizes -> write the
+// six outputs. A numeric fault stops it at its step with the outputs untouched.
+
+#include <optional>
+
+#include "engine/outcome.h"
+#include "engine/quantities.h"
+#include "engine/real.h"
+#include "form/form.h"
+
+namespace orvane::valve {
+
+// The window's working quantities: those of every calculator plus design and working pressure.
+struct ValveQuantities : SizingQuantities {
+    float Pd = 0;  // design pressure, MPa
+    float Pw = 0;  // working pressure, MPa
+};
+
+enum class LiftType { Full, FlatSeatLow, ConicalSeatLow };
+LiftType selectedLiftType(const Form& form);
+
+// Coefficient of discharge K by lift type: 0.65 full lift, 0.45 flat seat, 0.3 conical seat.
+float dischargeCoefficient(LiftType lift);
+
+// Calculated throat diameter d (mm) from the discharge area A (mm2): full lift A = pi d^2 / 4; low
+// lift A = pi d d / 20, and A = pi d d / 40 for a flat seat whose first d is at most 32 mm; conical
+// seat A = pi d (d / 20) sin(phi). `pi` is the window's value of pi.
+Real throatDiameter(LiftType lift, float A, float pi, Real phiRadians);
+
+struct StandardSize {
+    int throat;   // standard throat diameter d0, mm
+    int nominal;  // nominal pipe size DN, mm
+};
+// The standard throat and nominal size for a calculated throat diameter d (mm); p_set (MPa) matters
+// for full lift only. Nothing when d exceeds the largest standard throat (125 mm full lift, 80 mm
+// low lift): one such valve would be too small.
+std::optional<StandardSize> standardSize(LiftType lift, double d, double pSet);
+inline constexpr int kLargestFullLiftThroat = 125;
+inline constexpr int kLargestLowLiftThroat = 80;
+
+Outcome calculate(Form& form, ValveQuantities& q, ProgramValues& shared);
+
+}  // namespace orvane::valve

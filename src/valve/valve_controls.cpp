@@ -1,0 +1,180 @@
+#include "valve_controls.h"
+
+#include <array>
+
+#include "engine/media.h"
+#include "engine/relief_capacity.h"
+
+namespace orvane::valve {
+
+namespace {
+
+using enum ControlKind;
+
+constexpr Rgb kInputLabel{255, 224, 192};
+constexpr Rgb kPropertyLabel{192, 255, 192};
+constexpr Rgb kCyan{192, 255, 255};
+constexpr Rgb kYellow{255, 255, 192};
+constexpr Rgb kPink{255, 192, 192};
+constexpr Rgb kOutputGround{224, 224, 224};
+constexpr Rgb kRed{255, 0, 0};
+constexpr Rgb kWhite{255, 255, 255};
+constexpr Rgb kTeal{0, 128, 128};
+constexpr FontSpec kBig{Face::Song, 15.75, false};
+constexpr FontSpec kBold{Face::Song, 10.5, true};
+
+// Units the equations expect, for the fields whose label shows none.
+constexpr std::string_view kLambdaTip =
+    "保温材料的导热系数 λ，单位 kJ/(m·h·℃)。\n以 W/(m·K) 给出的数值须乘以 3.6：1 W/(m·K) = 3.6 kJ/(m·h·℃)。";
+constexpr std::string_view kDeltaTip = "保温层厚度 δ，单位 mm（计算时换算为 m）。";
+constexpr std::string_view kHeightTip = "立式容器的最高液位高度 h，单位 mm，用于计算受热面积 A = 3.14·D·h。";
+
+constexpr std::array kControls = std::to_array<ControlSpec>({
+    // Title and lift type.
+    {.name = "Label9", .kind = Label, .text = "安 全 阀 计 算", .at = {1200, 360, 3660, 705},
+     .background = kTeal, .foreground = kWhite, .font = {Face::Song, 24, false}},
+    {.name = "Option1", .kind = Option, .text = "全 启 式", .at = {720, 1320, 1455, 375}, .selected = true,
+     .background = kPink},
+    {.name = "Option2", .kind = Option, .text = "平面微启式", .at = {2160, 1320, 1575, 375}, .background = kPink},
+    {.name = "Option3", .kind = Option, .text = "锥面微启式", .at = {3720, 1320, 1575, 375}, .background = kPink},
+
+    // Medium, medium type, vessel shape and the input parameters button with its lamp.
+    {.name = "Label1", .kind = Label, .text = " 介  质", .at = {240, 1950, 1140, 270}, .background = kInputLabel},
+    {.name = "Combo1", .kind = Combo, .text = kSteam, .at = {1440, 1920, 1455, 330}, .label = "Label1",
+     .items = kMediumListItems},
+    {.name = "Command4", .kind = Command, .text = "输入参数项", .at = {3600, 1920, 1215, 330}},
+    {.name = "Shape1", .kind = Lamp, .at = {4800, 1920, 255, 330}},
+    {.name = "Label20", .kind = Label, .text = "介质类型", .at = {240, 2420, 1140, 270}, .background = kInputLabel},
+    {.name = "Combo2", .kind = Combo, .text = kCaseCompressedGas, .at = {1440, 2393, 1455, 300},
+     .label = "Label20", .items = kMediumTypeItems},
+    {.name = "Label26", .kind = Label, .text = "安装位置", .at = {2940, 2415, 960, 270}, .shown = false,
+     .background = kInputLabel},
+    {.name = "Combo4", .kind = Combo, .text = "地面上无喷淋", .at = {3960, 2400, 1455, 300}, .shown = false,
+     .label = "Label26", .items = kLocationItems},
+    {.name = "Label30", .kind = Label, .text = "设计温度 ℃", .at = {3420, 2540, 1200, 270}, .shown = false,
+     .background = kInputLabel},
+    {.name = "Text24", .kind = Text, .text = "50", .at = {4680, 2520, 735, 315}, .shown = false,
+     .label = "Label30"},
+    {.name = "Label21", .kind = Label, .text = "容器形状", .at = {240, 2866, 1140, 270}, .background = kInputLabel},
+    {.name = "Combo3", .kind = Combo, .text = kShapeEllipticalHeads, .at = {1440, 2836, 1455, 330},
+     .label = "Label21", .items = kVesselShapeItems},
+
+    // Right column: vessel, inlet pipe and insulation data (places shared between the cases).
+    {.name = "Label24", .kind = Label, .text = "容器外径 mm", .at = {3000, 2866, 1260, 270}, .shown = false,
+     .background = kInputLabel},
+    {.name = "Text19", .kind = Text, .at = {4320, 2836, 1095, 330}, .shown = false, .label = "Label24"},
+    {.name = "Label5", .kind = Label, .text = "进气口内径mm", .at = {3360, 3025, 1260, 270}, .shown = false,
+     .background = kInputLabel},
+    {.name = "Text5", .kind = Text, .text = "80", .at = {4680, 3000, 735, 315}, .shown = false, .label = "Label5"},
+    {.name = "Label25", .kind = Label, .text = "容器总长 mm", .at = {3000, 3327, 1260, 270}, .shown = false,
+     .background = kInputLabel},
+    {.name = "Text20", .kind = Text, .at = {4320, 3297, 1095, 330}, .shown = false, .label = "Label25"},
+    {.name = "Label6", .kind = Label, .text = "进气流速 m/s", .at = {3360, 3505, 1260, 270}, .shown = false,
+     .background = kInputLabel},
+    {.name = "Text6", .kind = Text, .text = "15", .at = {4680, 3480, 735, 315}, .shown = false, .label = "Label6"},
+    {.name = "Label22", .kind = Label, .text = "气化潜热", .at = {3000, 3735, 1260, 240}, .shown = false,
+     .background = kInputLabel},
+    {.name = "Label23", .kind = Label, .text = "kj/kg ", .at = {3000, 3975, 1260, 225}, .shown = false,
+     .background = kInputLabel, .font = {Face::Song, 9, false}},
+    {.name = "Text18", .kind = Text, .at = {4320, 3758, 1095, 330}, .shown = false, .label = "Label22"},
+    {.name = "Label16", .kind = Label, .text = "气体密度", .at = {3360, 4065, 1260, 240}, .shown = false,
+     .background = kInputLabel},
+    {.name = "Label31", .kind = Label, .text = "kg/m^3", .at = {3360, 4305, 1260, 225}, .shown = false,
+     .background = kInputLabel, .font = {Face::Song, 9, false}},
+    {.name = "Text14", .kind = Text, .at = {4680, 4080, 735, 315}, .shown = false, .label = "Label16"},
+    {.name = "Label28", .kind = Label, .text = "保温厚度 mm", .at = {3000, 4249, 1260, 270}, .shown = false,
+     .background = kInputLabel, .toolTip = kDeltaTip},
+    {.name = "Text22", .kind = Text, .at = {4320, 4219, 1095, 330}, .shown = false, .label = "Label28",
+     .toolTip = kDeltaTip},
+    {.name = "Label32", .kind = Label, .text = "密封半锥角φ", .at = {3360, 4585, 1260, 270},
+     .background = kInputLabel},
+    {.name = "Text25", .kind = Text, .at = {4680, 4560, 735, 315}, .shown = false, .label = "Label32"},
+    {.name = "Label29", .kind = Label, .text = "导热系数", .at = {3000, 4710, 1260, 270}, .shown = false,
+     .background = kInputLabel, .toolTip = kLambdaTip},
+    {.name = "Text23", .kind = Text, .at = {4320, 4680, 1095, 330}, .shown = false, .label = "Label29",
+     .toolTip = kLambdaTip},
+
+    // Left column: pressures and the relief temperature.
+    {.name = "Label2", .kind = Label, .text = "工作压力 MPa", .at = {660, 3341, 1320, 270},
+     .background = kInputLabel},
+    {.name = "Text2", .kind = Text, .text = "0.8", .at = {2040, 3311, 855, 330}, .label = "Label2"},
+    {.name = "Label3", .kind = Label, .text = "设计压力 MPa", .at = {660, 3797, 1320, 270},
+     .background = kInputLabel},
+    {.name = "Text3", .kind = Text, .text = "0.88", .at = {2040, 3767, 855, 330}, .label = "Label3"},
+    {.name = "Label4", .kind = Label, .text = "泄放侧压力MPa", .at = {540, 4230, 1440, 255},
+     .background = kInputLabel},
+    {.name = "Label33", .kind = Label, .text = "(绝压}", .at = {1260, 4485, 720, 180},
+     .background = kInputLabel, .font = {Face::Song, 7.5, false}},
+    {.name = "Text4", .kind = Text, .text = "0.1", .at = {2040, 4223, 855, 330}, .label = "Label4"},
+    {.name = "Label27", .kind = Label, .text = "泄放温度 ℃", .at = {660, 4710, 1320, 270}, .shown = false,
+     .background = kInputLabel},
+    {.name = "Text21", .kind = Text, .at = {2040, 4680, 855, 330}, .shown = false, .label = "Label27"},
+
+    // The wetted height of a vertical vessel, under the picture.
+    {.name = "Label34", .kind = Label, .text = "液位高度 mm", .at = {5580, 4770, 1260, 270}, .shown = false,
+     .background = kInputLabel, .toolTip = kHeightTip},
+    {.name = "Text26", .kind = Text, .at = {6900, 4740, 1095, 330}, .shown = false, .label = "Label34",
+     .toolTip = kHeightTip},
+
+    // Medium properties.
+    {.name = "Label10", .kind = Label, .text = "k=", .at = {360, 5180, 420, 270}, .background = kPropertyLabel},
+    {.name = "Text9", .kind = Text, .at = {840, 5160, 855, 315}, .label = "Label10"},
+    {.name = "Label12", .kind = Label, .text = "C=", .at = {1880, 5180, 420, 270}, .background = kPropertyLabel},
+    {.name = "Text10", .kind = Text, .at = {2360, 5160, 855, 315}, .label = "Label12"},
+    {.name = "Label13", .kind = Label, .text = "M=", .at = {3400, 5180, 420, 270}, .background = kPropertyLabel},
+    {.name = "Text11", .kind = Text, .at = {3880, 5160, 855, 315}, .label = "Label13"},
+    {.name = "Label14", .kind = Label, .text = "Z=", .at = {4920, 5180, 420, 270}, .background = kPropertyLabel},
+    {.name = "Text12", .kind = Text, .at = {5400, 5160, 855, 315}, .label = "Label14"},
+    {.name = "Label11", .kind = Label, .text = "形态", .at = {6480, 5180, 660, 270}, .background = kPropertyLabel},
+    {.name = "Text1", .kind = Text, .at = {7200, 5160, 855, 315}, .label = "Label11"},
+
+    // Buttons.
+    {.name = "Command3", .kind = Command, .text = "打  印", .at = {600, 5760, 1695, 615}, .font = kBig},
+    {.name = "Command5", .kind = Command, .text = "C", .at = {2880, 5760, 495, 615},
+     .font = {Face::Hei, 14.25, true}},
+    {.name = "Command1", .kind = Command, .text = "计     算", .at = {3360, 5760, 2535, 615}, .font = kBig},
+    {.name = "Command2", .kind = Command, .text = "返  回", .at = {6480, 5760, 1695, 615}, .font = kBig},
+
+    // Results.
+    {.name = "Label7", .kind = Label, .text = "安全泄放量 kg/h", .at = {120, 6780, 1770, 345}, .background = kCyan},
+    {.name = "Text7", .kind = Text, .at = {1920, 6750, 1215, 405}, .label = "Label7",
+     .background = kOutputGround, .foreground = kRed, .font = kBold},
+    {.name = "Label8", .kind = Label, .text = "安全泄放面积 mm^2", .at = {60, 7530, 1830, 345},
+     .background = kCyan},
+    {.name = "Text8", .kind = Text, .at = {1920, 7500, 1215, 405}, .label = "Label8",
+     .background = kOutputGround, .foreground = kRed, .font = kBold},
+    {.name = "Label15", .kind = Label, .text = "  计算喉径  mm", .at = {3180, 6780, 1470, 345},
+     .background = kYellow},
+    {.name = "Text15", .kind = Text, .at = {4680, 6750, 1215, 405}, .label = "Label15",
+     .background = kOutputGround, .foreground = kRed, .font = kBold},
+    {.name = "Label17", .kind = Label, .text = "  标准喉径  mm", .at = {3180, 7530, 1470, 345},
+     .background = kYellow},
+    {.name = "Text17", .kind = Text, .at = {4680, 7500, 1215, 405}, .label = "Label17",
+     .background = kOutputGround, .foreground = kRed, .font = kBold},
+    {.name = "Label18", .kind = Label, .text = " 公称管径  mm", .at = {5925, 6780, 1245, 345},
+     .background = kPink},
+    {.name = "Text16", .kind = Text, .at = {7200, 6750, 1215, 405}, .label = "Label18",
+     .background = kOutputGround, .foreground = kRed, .font = kBold},
+    {.name = "Label19", .kind = Label, .text = " 开启压力  MPa", .at = {5925, 7530, 1245, 345},
+     .background = kPink},
+    {.name = "Text13", .kind = Text, .at = {7200, 7500, 1215, 405}, .label = "Label19",
+     .background = kOutputGround, .foreground = kRed, .font = kBold},
+
+    // Decoration.
+    {.name = "Picture1", .kind = Picture, .at = {5760, 600, 2655, 4095}},
+});
+
+constexpr WindowSpec kWindow{
+    .objectName = "安全阀",
+    .caption = "超压泄放装置计算 （按GB150-1998及《压力容器安全技术监察规程》编制）",
+    .width = 9165,
+    .height = 8595,
+    .background = {192, 192, 255},
+    .controls = kControls,
+};
+
+}  // namespace
+
+const WindowSpec& windowSpec() { return kWindow; }
+
+}  // namespace orvane::valve

@@ -1,0 +1,118 @@
+// Reading and writing numbers as the windows show them.
+#include "engine/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+
+#include "engine/numeric_fault.h"
+
+namespace orvane {
+namespace {
+
+struct ReadCase {
+    const char* text;
+    double expected;
+};
+
+class ReadNumber : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadNumber, TakesTheLeadingNumberOrZero) {
+    const ReadCase c = GetParam();
+    const double v = readNumber(c.text);
+    EXPECT_EQ(v, c.expected) << "text: \"" << c.text << "\"";
+    EXPECT_FALSE(std::signbit(v) && v == 0.0) << "negative zero from \"" << c.text << "\"";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ReadNumber,
+    testing::Values(
+        ReadCase{"0.8", 0.8}, ReadCase{"", 0}, ReadCase{"abc", 0}, ReadCase{"2MPa", 2}, ReadCase{" 1.5", 1.5},
+        ReadCase{"\t7", 7}, ReadCase{"-2", -2}, ReadCase{"+3", 3}, ReadCase{".5", 0.5}, ReadCase{"5.", 5},
+        ReadCase{"-.25", -0.25}, ReadCase{"1e3", 1000}, ReadCase{"1E-2", 0.01}, ReadCase{"2.5e+1x", 25},
+        ReadCase{"1e", 1}, ReadCase{"1e+", 1}, ReadCase{"1e-x", 1}, ReadCase{"1,5", 1}, ReadCase{"1 2", 1},
+        ReadCase{"--1", 0}, ReadCase{"+-1", 0}, ReadCase{".", 0}, ReadCase{"-", 0}, ReadCase{"e5", 0},
+        // What a C library would also accept is no number here.
+        ReadCase{"inf", 0}, ReadCase{"-inf", 0}, ReadCase{"infinity", 0}, ReadCase{"nan", 0},
+        ReadCase{"NaN(1)", 0}, ReadCase{"0x10", 0}, ReadCase{"0X1p3", 0}, ReadCase{"1d2", 1},
+        // Zero has no sign; a number too small for a double reads as zero.
+        ReadCase{"-0", 0}, ReadCase{"-0.0e5", 0}, ReadCase{"1e-400", 0}, ReadCase{"-1e-400", 0},
+        ReadCase{"0.000000000000000000000000000000000000000000000000000000000000001e-300", 0},
+        ReadCase{"1.7976931348623157e308", 1.7976931348623157e308},
+        ReadCase{"00000000000000000000000000000000000000000000000000000012.5", 12.5},
+        // Full-width forms from a Chinese input method, and its blank and point.
+        ReadCase{"１．５", 1.5}, ReadCase{"－２", -2}, ReadCase{"＋３", 3}, ReadCase{"１ｅ２", 100},
+        ReadCase{"２Ｅ－１", 0.2}, ReadCase{"\u3000" "3", 3}, ReadCase{"1。5", 1.5}, ReadCase{"−4", -4},
+        ReadCase{"１２ＭＰａ", 12}, ReadCase{"压力1", 0},
+        // Broken UTF-8 is no number and no crash.
+        ReadCase{"\xE3\x80", 0}, ReadCase{"\xFF" "1", 0}, ReadCase{"1\xEF\xBC", 1}));
+
+TEST(ReadNumber, ReportsANumberBeyondTheDoubleRangeAsOverflow) {
+    for (const char* text : {"1e999", "-1e999", "1.8e308", "9999e305", "1e99999999999999999999",
+                             "１ｅ９９９"}) {
+        try {
+            (void)readNumber(text);
+            ADD_FAILURE() << "no fault for " << text;
+        } catch (const NumericFault& f) {
+            EXPECT_EQ(f.kind(), FaultKind::Overflow) << text;
+        }
+    }
+}
+
+struct WriteCase {
+    std::string expected;
+    std::string written;
+};
+
+TEST(WriteNumber, SinglePrecisionShowsAtMostSevenDigits) {
+    const WriteCase cases[] = {
+        {"0.8", writeSingle(0.8f)},
+        {"3.14159", writeSingle(3.14159f)},
+        {"1.024", writeSingle(1.024f)},
+        {"0", writeSingle(-0.0f)},
+        {"0", writeSingle(0.0f)},
+        {"-2.5", writeSingle(-2.5f)},
+        {"9999999", writeSingle(9999999.0f)},
+        {"1E+07", writeSingle(1.0e7f)},
+        {"0.0001", writeSingle(0.0001f)},
+        {"1E-05", writeSingle(0.00001f)},
+        {"3.402823E+38", writeSingle(FLT_MAX)},
+        {"1.401298E-45", writeSingle(1.4e-45f)},
+        {"0.996", writeSingle(0.996f)},
+        {"4.422561", writeSingle(4.422561f)},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.written, c.expected);
+}
+
+TEST(WriteNumber, DoublePrecisionShowsTheWideningErrorOfASingleInput) {
+    // A single-precision 0.8 widened and multiplied by 1.05.
+    EXPECT_EQ(writeDouble(static_cast<double>(0.8f) * 1.05), "0.840000012516975");
+    EXPECT_EQ(writeDouble(static_cast<double>(1.62f) / 1.1), "1.47272727706216");
+    EXPECT_EQ(writeDouble(0.8), "0.8");
+    EXPECT_EQ(writeDouble(-0.0), "0");
+    EXPECT_EQ(writeDouble(1.0 / 3.0), "0.333333333333333");
+    EXPECT_EQ(writeDouble(1e15), "1E+15");
+    EXPECT_EQ(writeDouble(999999999999999.0), "999999999999999");
+    EXPECT_EQ(writeDouble(1055.4), "1055.4");
+    EXPECT_EQ(writeDouble(329), "329");
+}
+
+TEST(WriteNumber, IntegersArePlain) {
+    EXPECT_EQ(writeInteger(150), "150");
+    EXPECT_EQ(writeInteger(0), "0");
+    EXPECT_EQ(writeInteger(-12), "-12");
+}
+
+TEST(WriteNumber, WhatIsWrittenReadsBackToTheSameValue) {
+    for (float f : {0.8f, 1.024f, 3.4028235e38f, 1.17549435e-38f, 123456.7f, 5.5e-5f}) {
+        const float back = static_cast<float>(readNumber(writeSingle(f)));
+        EXPECT_EQ(writeSingle(back), writeSingle(f)) << writeSingle(f);
+    }
+    for (double d : {0.8400000125169754, 1.0 / 7.0, 1e300, 2.5e-300}) {
+        EXPECT_EQ(writeDouble(readNumber(writeDouble(d))), writeDouble(d));
+    }
+}
+
+}  // namespace
+}  // namespace orvane

@@ -1,0 +1,358 @@
+// Calculate of the safety valve window, over an in-memory form with the window's defaults.
+#include "valve/valve_calculation.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/number_text.h"
+#include "form/memory_form.h"
+#include "valve/valve_controls.h"
+
+namespace orvane::valve {
+namespace {
+
+using Texts = std::initializer_list<std::pair<const char*, const char*>>;
+
+class ValveCalculate : public testing::Test {
+protected:
+    MemoryForm form{windowSpec()};
+    ValveQuantities q;
+    ProgramValues shared;
+
+    template <class Pairs = Texts>
+    void type(const Pairs& texts) {
+        for (const auto& [name, text] : texts) form.setText(name, text);
+    }
+    Outcome calculate() { return valve::calculate(form, q, shared); }
+
+    // The property fields as input parameters leaves them for air.
+    void air() { type({{"Text1", "气体"}, {"Text9", "1.4"}, {"Text10", "356"}, {"Text11", "28.96"}, {"Text12", "1"}}); }
+    // Liquid ammonia in a horizontal vessel in fire, as input parameters leaves it.
+    void ammoniaInFire(const char* mediumType) {
+        type({{"Combo2", mediumType}, {"Text1", "饱和气"}, {"Text9", "1.31"}, {"Text10", "348"}, {"Text11", "17.03"},
+              {"Text12", ""}, {"Text2", "1.96363644166426"}, {"Text18", "1055.4"}, {"Text19", "2000"},
+              {"Text20", "6000"}});
+    }
+    void expectOutputs(const char* W, const char* A, const char* d, const char* d0, const char* dn,
+                       const char* pSet) {
+        EXPECT_EQ(form.text("Text7"), W);
+        EXPECT_EQ(form.text("Text8"), A);
+        EXPECT_EQ(form.text("Text15"), d);
+        EXPECT_EQ(form.text("Text17"), d0);
+        EXPECT_EQ(form.text("Text16"), dn);
+        EXPECT_EQ(form.text("Text13"), pSet);
+    }
+    // Marks the outputs of an earlier calculation, with the capacity field empty so that W is computed.
+    void markOutputs() {
+        for (std::string_view name : kOutputs) form.setText(name, "old");
+        form.setText("Text7", "");
+        form.setText("Text14", "old");
+    }
+    void expectOutputsUntouched() {
+        for (std::string_view name : kOutputs) {
+            if (name != "Text7") {
+                EXPECT_EQ(form.text(name), "old") << name;
+            }
+        }
+    }
+};
+
+TEST_F(ValveCalculate, CompressedAirFullLiftFromTheDefaults) {
+    air();
+    ASSERT_TRUE(isDone(calculate()));
+    expectOutputs("3040.586", "563.8745", "26.7945484798857", "32", "50", "0.840000012516975");
+    EXPECT_EQ(form.text("Text14"), "11.19179");
+    EXPECT_EQ(q.P, 1.024f);
+    EXPECT_EQ(q.T, 323.0f);
+    EXPECT_EQ(q.K, 0.65f);
+    EXPECT_EQ(q.Pi, 3.14159f);
+    EXPECT_EQ(writeDouble(*shared.FixedDesignPressure), "0.840000012516975");
+    EXPECT_EQ(shared.DesignTemperature, 50.0);
+    EXPECT_EQ(shared.LatentHeat, 0.0);
+    EXPECT_EQ(form.refreshes(), 1);
+}
+
+TEST_F(ValveCalculate, ReliefPressureOfOtherPhasesUsesTenPercentLess) {
+    type({{"Text1", "饱和气"}, {"Text7", "1000"}});
+    ASSERT_TRUE(isDone(calculate()));
+    EXPECT_EQ(writeSingle(q.P), "0.9652");
+    expectOutputs("1000", "303.6058", "19.6612102709479", "20", "32", "0.840000012516975");
+    EXPECT_EQ(form.text("Text14"), "");  // not a gas: the density is not computed
+}
+
+TEST_F(ValveCalculate, ATypedCapacityIsUsedAndKeptUntilCleared) {
+    air();
+    ASSERT_TRUE(isDone(calculate()));
+    type({{"Text6", "30"}, {"Text14", "typed"}});
+    ASSERT_TRUE(isDone(calculate()));
+    EXPECT_EQ(form.text("Text7"), "3040.586");  // W reused although the velocity doubled
+    EXPECT_EQ(form.text("Text14"), "typed");
+
+    type({{"Text7", "1000abc"}});
+    ASSERT_TRUE(isDone(calculate()));
+    EXPECT_EQ(form.text("Text7"), "1000");
+    EXPECT_EQ(form.text("Text8"), writeSingle(toSingle(Real(1000) / 0.076 / 356.0f / 0.65f / 1.024f /
+                                                       sqrt(Real(28.96f) / 1.0f / 323.0f))));
+}
+
+TEST_F(ValveCalculate, SaturatedSteamUsesTheEquationOfItsPressureRange) {
+    struct Case {
+        const char* workingPressure;
+        const char* P;
+        const char* A;
+    };
+    // P = 10 exactly, just above 10, 22 exactly.
+    for (const Case& c : {Case{"9.153953", "10", "29.30403"}, Case{"9.153954", "10", "29.50373"},
+                          Case{"20.249652", "22", "11.20404"}}) {
+        type({{"Text1", "饱和气"}, {"Text7", "1000"}, {"Text2", c.workingPressure}});
+        ASSERT_TRUE(isDone(calculate())) << c.workingPressure;
+        EXPECT_EQ(writeSingle(q.P), c.P);
+        EXPECT_EQ(form.text("Text8"), c.A) << c.workingPressure;
+    }
+    EXPECT_EQ(q.P, 22.0f);
+}
+
+TEST_F(ValveCalculate, LiquefiedGasInFire) {
+    struct Case {
+        const char* mediumType;
+        const char* shape;
+        Texts more;
+        const char* W;
+        const char* A;
+        const char* d;
+    };
+    const Case cases[] = {
+        {"无保温液化气", "椭封卧式", {}, "5122.43", "675.0446", "29.3171314086313"},
+        {"有保温液化气", "椭封卧式", {{"Text21", "40"}, {"Text22", "100"}, {"Text23", "0.2"}}, "63.96408",
+         "8.429322", "3.27605785596871"},
+        {"无保温液化气", "立式容器", {{"Text26", "1500"}}, "1520.004", "200.3094", "15.9700356538673"},
+    };
+    for (const Case& c : cases) {
+        form.setText("Text7", "");
+        ammoniaInFire(c.mediumType);
+        type({{"Combo3", c.shape}});
+        type(c.more);
+        ASSERT_TRUE(isDone(calculate())) << c.mediumType << c.shape;
+        EXPECT_EQ(form.text("Text7"), c.W) << c.mediumType << c.shape;
+        EXPECT_EQ(form.text("Text8"), c.A);
+        EXPECT_EQ(form.text("Text15"), c.d);
+        EXPECT_EQ(form.text("Text13"), "2.0618182182312");
+        EXPECT_EQ(writeSingle(q.P), "2.223673");
+    }
+}
+
+TEST_F(ValveCalculate, InsulationThicknessIsTypedInMillimetres) {
+    // A sphere of 50.0 m2 (D chosen for it), lambda 0.18, 50 C, 100 mm, q 300: about 230 kg/h, not 0.23.
+    ammoniaInFire("有保温液化气");
+    type({{"Combo3", "球形容器"}, {"Text19", "5643.326"}, {"Text21", "50"}, {"Text22", "100"}, {"Text23", "0.18"},
+          {"Text18", "300"}});
+    ASSERT_TRUE(isDone(calculate()));
+    EXPECT_NEAR(readNumber(form.text("Text7")), 232.33, 0.01);
+}
+
+TEST_F(ValveCalculate, LiftTypeSetsDischargeCoefficientAndThroat) {
+    air();
+    form.select(kFlatLowLift);
+    ASSERT_TRUE(isDone(calculate()));
+    EXPECT_EQ(q.K, 0.45f);
+    expectOutputs("3040.586", "814.4854", "72.0081868636185", "80", "100", "0.840000012516975");
+}
+
+TEST_F(ValveCalculate, ThroatAboveTheLargestStandardIsNotSizedDown) {
+    air();
+    form.select(kConicalLowLift);
+    type({{"Text25", "45"}});
+    markOutputs();
+    const Outcome outcome = calculate();
+    ASSERT_TRUE(std::holds_alternative<Notice>(outcome));
+    const auto& notice = std::get<Notice>(outcome);
+    EXPECT_EQ(notice.kind, NoticeKind::ThroatAboveStandard);
+    EXPECT_EQ(notice.limit, 80.0);
+    EXPECT_EQ(q.K, 0.3f);
+    expectOutputs("3040.586", "1221.728", "104.87817464971", "", "", "0.840000012516975");
+}
+
+TEST(ThroatDiameter, FlatSeatUpToThirtyTwoIsRecomputedWithForty) {
+    // The first diameter just below 32 (31.9999997) becomes 32 sqrt 2; just above it stays.
+    const Real below = throatDiameter(LiftType::FlatSeatLow, 160.8494110107422f, 3.14159f, 0);
+    const Real above = throatDiameter(LiftType::FlatSeatLow, 160.84942626953125f, 3.14159f, 0);
+    EXPECT_EQ(writeDouble(below.value()), "45.2548335666344");
+    EXPECT_EQ(writeDouble(above.value()), "32.0000012142568");
+    EXPECT_EQ(standardSize(LiftType::FlatSeatLow, below.value(), 0)->throat, 65);
+    EXPECT_EQ(standardSize(LiftType::FlatSeatLow, above.value(), 0)->throat, 50);
+    EXPECT_EQ(throatDiameter(LiftType::Full, 0, 3.14159f, 0).value(), 0.0);
+}
+
+TEST(StandardSize, RowsAndTheirBounds) {
+    struct Case {
+        LiftType lift;
+        double d;
+        double pSet;
+        int throat;
+        int nominal;
+    };
+    const Case cases[] = {
+        {LiftType::Full, 0, 0.84, 20, 32},       {LiftType::Full, 20, 0.84, 20, 32},
+        {LiftType::Full, 20.0001, 0.84, 25, 40}, {LiftType::Full, 38, 6.4, 50, 80},
+        {LiftType::Full, 38, 6.41, 40, 80},      {LiftType::Full, 70, 6.4, 100, 150},
+        {LiftType::Full, 70, 6.41, 80, 150},     {LiftType::Full, 100, 9, 100, 150},
+        {LiftType::Full, 100.5, 1, 125, 200},    {LiftType::Full, 125, 1, 125, 200},
+        {LiftType::FlatSeatLow, 0, 1, 12, 15},   {LiftType::FlatSeatLow, 12, 1, 12, 15},
+        {LiftType::ConicalSeatLow, 38, 1, 50, 50}, {LiftType::ConicalSeatLow, 40, 1, 50, 50},
+        {LiftType::ConicalSeatLow, 45, 1, 65, 80}, {LiftType::ConicalSeatLow, 65.5, 9, 80, 100},
+        {LiftType::FlatSeatLow, 80, 1, 80, 100},
+    };
+    for (const Case& c : cases) {
+        const auto size = standardSize(c.lift, c.d, c.pSet);
+        ASSERT_TRUE(size) << c.d;
+        EXPECT_EQ(size->throat, c.throat) << c.d << " at " << c.pSet;
+        EXPECT_EQ(size->nominal, c.nominal) << c.d << " at " << c.pSet;
+    }
+    EXPECT_FALSE(standardSize(LiftType::Full, 125.0001, 1));
+    EXPECT_FALSE(standardSize(LiftType::FlatSeatLow, 80.0001, 1));
+}
+
+TEST_F(ValveCalculate, NoAreaEquationWritesTheCapacityAndEmptiesWhatDependsOnTheArea) {
+    for (const auto& [phase, workingPressure] : {std::pair{"液体", "0.8"}, {"饱和气", "20.249654"}}) {
+        markOutputs();
+        type({{"Text1", phase}, {"Text2", workingPressure}, {"Text7", ""}, {"Text14", "2"}});
+        const Outcome outcome = calculate();
+        ASSERT_TRUE(std::holds_alternative<Notice>(outcome)) << phase;
+        EXPECT_EQ(std::get<Notice>(outcome).kind, NoticeKind::NoAreaEquation);
+        EXPECT_EQ(std::get<Notice>(outcome).text, phase);
+        EXPECT_NE(form.text("Text7"), "old");
+        EXPECT_EQ(form.text("Text7"), writeSingle(q.W));
+        for (const char* name : {"Text8", "Text15", "Text17", "Text16"}) EXPECT_EQ(form.text(name), "") << name;
+        EXPECT_EQ(form.text("Text13"), writeDouble(static_cast<double>(q.Pw) * 1.05));
+    }
+}
+
+TEST_F(ValveCalculate, AnUnknownReliefCaseWritesNothing) {
+    for (const char* mediumType : {"压缩气", "换热发生汽", "反应气", "无保温液化气 "}) {
+        air();
+        markOutputs();
+        const float previousW = q.W = 123;
+        type({{"Combo2", mediumType}, {"Text7", ""}});
+        const Outcome outcome = calculate();
+        ASSERT_TRUE(std::holds_alternative<Notice>(outcome)) << mediumType;
+        const NoticeKind kind = std::get<Notice>(outcome).kind;
+        EXPECT_TRUE(kind == NoticeKind::UnknownReliefCase || kind == NoticeKind::UnsupportedReliefCase);
+        EXPECT_EQ(std::get<Notice>(outcome).text, mediumType);
+        EXPECT_EQ(form.text("Text7"), "");
+        expectOutputsUntouched();
+        EXPECT_EQ(form.text("Text14"), "old");
+        EXPECT_EQ(q.W, previousW);
+    }
+    // With a typed capacity the relief case does not matter.
+    type({{"Text7", "500"}});
+    EXPECT_TRUE(isDone(calculate()));
+}
+
+TEST_F(ValveCalculate, AVerticalVesselInFireNeedsItsWettedHeight) {
+    ammoniaInFire("无保温液化气");
+    type({{"Combo3", "立式容器"}});
+    markOutputs();
+    const Outcome outcome = calculate();
+    ASSERT_TRUE(std::holds_alternative<Notice>(outcome));
+    EXPECT_EQ(std::get<Notice>(outcome).kind, NoticeKind::MissingWettedHeight);
+    EXPECT_EQ(form.text("Text8"), "old");
+}
+
+struct FaultCase {
+    const char* what;
+    std::vector<std::pair<const char*, const char*>> texts;
+    FaultKind kind;
+    Step step;
+    const char* field = "";
+};
+
+void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.what; }
+
+class ValveCalculateFault : public ValveCalculate, public testing::WithParamInterface<FaultCase> {};
+
+TEST_P(ValveCalculateFault, StopsAtItsStepAndLeavesTheOutputs) {
+    const FaultCase& c = GetParam();
+    air();
+    markOutputs();
+    form.setText("Text7", "");
+    type(c.texts);
+    const Outcome outcome = calculate();
+    ASSERT_TRUE(std::holds_alternative<FaultReport>(outcome)) << c.what;
+    const auto& report = std::get<FaultReport>(outcome);
+    EXPECT_EQ(report.kind, c.kind) << c.what;
+    EXPECT_EQ(report.step, c.step) << c.what;
+    EXPECT_EQ(report.field, c.field) << c.what;
+    expectOutputsUntouched();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ReachableFaults, ValveCalculateFault,
+    testing::Values(
+        FaultCase{"C empty for a gas", {{"Text10", ""}}, FaultKind::DivisionByZero, Step::DischargeArea},
+        FaultCase{"M zero for a gas: 0 / 0", {{"Text11", "0"}}, FaultKind::InvalidOperation, Step::DischargeArea},
+        FaultCase{"M zero, typed W", {{"Text11", "0"}, {"Text7", "100"}}, FaultKind::DivisionByZero,
+                  Step::DischargeArea},
+        FaultCase{"Z empty for a gas", {{"Text12", ""}}, FaultKind::DivisionByZero, Step::DischargeArea},
+        FaultCase{"k = 1", {{"Text9", "1"}}, FaultKind::DivisionByZero, Step::CriticalRatio},
+        FaultCase{"k = 0 sub-critical", {{"Text9", "0"}, {"Text4", "1.5"}}, FaultKind::DivisionByZero,
+                  Step::DischargeArea},
+        FaultCase{"working pressure empty", {{"Text2", ""}}, FaultKind::DivisionByZero, Step::DischargeArea},
+        FaultCase{"back pressure = relief pressure", {{"Text4", "1.024"}}, FaultKind::DivisionByZero,
+                  Step::DischargeArea},
+        FaultCase{"back pressure above relief pressure", {{"Text4", "1.5"}}, FaultKind::InvalidOperation,
+                  Step::DischargeArea},
+        FaultCase{"latent heat zero, uninsulated",
+                  {{"Text1", "饱和气"}, {"Combo2", "无保温液化气"}, {"Text19", "2000"}, {"Text20", "6000"}},
+                  FaultKind::DivisionByZero, Step::ReliefCapacity},
+        FaultCase{"insulation thickness zero",
+                  {{"Text1", "饱和气"}, {"Combo2", "有保温液化气"}, {"Text19", "2000"}, {"Text20", "6000"},
+                   {"Text18", "300"}, {"Text23", "0.2"}},
+                  FaultKind::DivisionByZero, Step::ReliefCapacity},
+        FaultCase{"negative diameter in fire",
+                  {{"Text1", "饱和气"}, {"Combo2", "无保温液化气"}, {"Text19", "-2000"}, {"Text20", "6000"},
+                   {"Text18", "300"}},
+                  FaultKind::InvalidOperation, Step::ReliefCapacity},
+        FaultCase{"design temperature -273", {{"Text24", "-273"}}, FaultKind::DivisionByZero, Step::GasDensity},
+        FaultCase{"negative pressure", {{"Text1", "饱和气"}, {"Text2", "-5"}, {"Text7", "100"}},
+                  FaultKind::InvalidOperation, Step::ThroatDiameter},
+        FaultCase{"working pressure beyond single", {{"Text2", "1e39"}}, FaultKind::Overflow, Step::ReadingInput,
+                  "Text2"},
+        FaultCase{"opening pressure beyond single", {{"Text2", "3e38"}}, FaultKind::Overflow, Step::Pressures},
+        FaultCase{"relief temperature beyond double", {{"Text21", "1e999"}}, FaultKind::Overflow,
+                  Step::ReadingInput, "Text21"},
+        FaultCase{"capacity beyond single", {{"Text7", "4e38"}}, FaultKind::Overflow, Step::ReadingInput,
+                  "Text7"},
+        FaultCase{"capacity overflows", {{"Text5", "1e20"}}, FaultKind::Overflow, Step::ReliefCapacity}));
+
+TEST_F(ValveCalculate, ConicalSeatAngleFaults) {
+    air();
+    form.select(kConicalLowLift);
+    for (const auto& [angle, kind] :
+         {std::pair{"0", FaultKind::DivisionByZero}, {"200", FaultKind::InvalidOperation}}) {
+        markOutputs();
+        type({{"Text25", angle}, {"Text7", "100"}});
+        const Outcome outcome = calculate();
+        ASSERT_TRUE(std::holds_alternative<FaultReport>(outcome)) << angle;
+        EXPECT_EQ(std::get<FaultReport>(outcome).kind, kind) << angle;
+        EXPECT_EQ(std::get<FaultReport>(outcome).step, Step::ThroatDiameter);
+        EXPECT_EQ(form.text("Text7"), "100");
+        expectOutputsUntouched();
+    }
+}
+
+TEST_F(ValveCalculate, WhatWasWrittenBeforeAFaultStays) {
+    air();
+    markOutputs();
+    type({{"Text10", "0"}, {"Text18", "77"}});
+    ASSERT_FALSE(isDone(calculate()));
+    EXPECT_EQ(form.text("Text14"), "11.19179");  // the density was written before the area failed
+    EXPECT_EQ(shared.LatentHeat, 77.0);
+    expectOutputsUntouched();
+}
+
+}  // namespace
+}  // namespace orvane::valve
