@@ -1,0 +1,19 @@
+#pragma once
+// Input parameters ("输入参数项") and Clear ("C") of the safety valve window.
+//
+// Input parameters applies the medium catalogue, shows the fields of the chosen relief case and
+// hides the others, derives the design pressure from the working pressure (or the working
+// pressure from the design pressure the medium prescribes) and fills the property fields.
+
+#include "engine/outcome.h"
+#include "form/form.h"
+#include "valve_calculation.h"
+
+namespace orvane::valve {
+
+Outcome inputParameters(Form& form, ValveQuantities& q, ProgramValues& shared);
+
+// Lights the lamp again (unless the medium is steam) and empties the six outputs.
+void clear(Form& form);
+
+}  // namespace orvane::valve
