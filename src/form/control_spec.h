@@ -49,6 +49,7 @@ struct ControlSpec {
     std::optional<Rgb> foreground = {};
     FontSpec font = {};
     std::string_view toolTip = {};
+    bool centred = false;  // labels: the caption is centred
 };
 
 struct WindowSpec {

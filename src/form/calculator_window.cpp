@@ -1,0 +1,57 @@
+#include "calculator_window.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "messages.h"
+
+namespace orvane {
+
+namespace {
+// Buttons every calculator window has.
+constexpr std::string_view kCalculate = "Command1";
+constexpr std::string_view kReturn = "Command2";
+constexpr std::string_view kInputParameters = "Command4";
+constexpr std::string_view kClear = "Command5";
+// Command3, "打  印", has no action.
+
+constexpr const char* kMessageName = "outcomeMessage";
+}  // namespace
+
+CalculatorWindow::CalculatorWindow(const WindowSpec& spec, std::span<const Decoration> decorations,
+                                   QWidget* parent)
+    : QWidget(parent), spec_(spec) {
+    buildWindow(this, spec, decorations);
+    form_ = std::make_unique<WidgetForm>(this, spec);
+    const auto button = [this](std::string_view name) { return qobject_cast<QPushButton*>(form_->widget(name)); };
+    connect(button(kInputParameters), &QPushButton::clicked, this, [this] {
+        run(&CalculatorWindow::inputParameters);
+        applyTabOrder(this, spec_);
+    });
+    connect(button(kCalculate), &QPushButton::clicked, this, [this] { run(&CalculatorWindow::calculate); });
+    connect(button(kClear), &QPushButton::clicked, this, [this] { clear(); });
+    connect(button(kReturn), &QPushButton::clicked, this, &QWidget::hide);
+}
+
+CalculatorWindow::~CalculatorWindow() = default;
+
+void CalculatorWindow::run(Outcome (CalculatorWindow::*action)()) { report((this->*action)()); }
+
+QMessageBox* CalculatorWindow::openMessage() const {
+    return findChild<QMessageBox*>(kMessageName, Qt::FindDirectChildrenOnly);
+}
+
+void CalculatorWindow::report(const Outcome& outcome) {
+    if (isDone(outcome)) return;
+    if (QMessageBox* previous = openMessage()) previous->close();
+    const Message m = describe(outcome, spec_);
+    const bool fault = std::holds_alternative<FaultReport>(outcome);
+    auto* box = new QMessageBox(fault ? QMessageBox::Warning : QMessageBox::Information, QString::fromStdString(m.title),
+                                QString::fromStdString(m.text), QMessageBox::Ok, this);
+    box->setObjectName(kMessageName);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->open();
+}
+
+}  // namespace orvane

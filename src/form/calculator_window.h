@@ -1,0 +1,44 @@
+#pragma once
+// A calculator window: built from its control table, its buttons wired to the actions, and each
+// action's report shown to the user. The actions themselves work on the window's Form and know
+// nothing of Qt; this class only passes clicks to them and shows what they report.
+
+#include <QWidget>
+#include <memory>
+#include <span>
+
+#include "engine/outcome.h"
+#include "widget_form.h"
+#include "window_builder.h"
+
+class QMessageBox;
+
+namespace orvane {
+
+class CalculatorWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    ~CalculatorWindow() override;
+
+    Form& form() { return *form_; }
+    QWidget* control(std::string_view name) const { return form_->widget(name); }
+    // The message box of the last action that did not finish, while it is open.
+    QMessageBox* openMessage() const;
+
+protected:
+    CalculatorWindow(const WindowSpec& spec, std::span<const Decoration> decorations, QWidget* parent);
+
+    virtual Outcome inputParameters() = 0;
+    virtual Outcome calculate() = 0;
+    virtual void clear() = 0;
+
+private:
+    void run(Outcome (CalculatorWindow::*action)());
+    void report(const Outcome& outcome);
+
+    const WindowSpec& spec_;
+    std::unique_ptr<WidgetForm> form_;
+};
+
+}  // namespace orvane

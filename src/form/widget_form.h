@@ -1,0 +1,39 @@
+#pragma once
+// The named controls of a Qt window as a Form: every call answers from the widget's current state
+// (text(), currentText(), isChecked(), isHidden()), so text that arrives by paste, an input method
+// or assistive technology counts exactly like typed text.
+
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "control_spec.h"
+#include "form.h"
+
+class QWidget;
+
+namespace orvane {
+
+class WidgetForm final : public Form {
+public:
+    // Finds the controls of `spec` among the children of `window` by object name.
+    WidgetForm(QWidget* window, const WindowSpec& spec);
+
+    std::string text(std::string_view name) const override;
+    void setText(std::string_view name, std::string_view text) override;
+    bool isSelected(std::string_view option) const override;
+    bool isShown(std::string_view name) const override;
+    void setShown(std::string_view name, bool shown) override;
+    int top(std::string_view name) const override;
+    void setTop(std::string_view name, int twips) override;
+    void refresh() override;
+
+    QWidget* widget(std::string_view name) const;
+
+private:
+    QWidget* window_;
+    std::map<std::string, QWidget*, std::less<>> widgets_;
+    std::map<std::string, int, std::less<>> tops_;  // twips: pixels would lose the exact value
+};
+
+}  // namespace orvane

@@ -1,0 +1,53 @@
+#include "cover_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QPushButton>
+
+#include "cover_controls.h"
+#include "cover_pictures.h"
+#include "form/window_builder.h"
+#include "valve/valve_window.h"
+
+namespace orvane::shell {
+
+namespace {
+QPushButton* button(QWidget* w, const char* name) {
+    return w->findChild<QPushButton*>(name, Qt::FindDirectChildrenOnly);
+}
+}  // namespace
+
+CoverWindow::CoverWindow(ProgramValues& shared, QWidget* parent) : QWidget(parent), shared_(shared) {
+    buildWindow(this, coverSpec(), coverDecorations());
+    connect(button(this, "Command1"), &QPushButton::clicked, this, &CoverWindow::openValveWindow);
+    connect(button(this, "Command2"), &QPushButton::clicked, this, &CoverWindow::openDiscWindow);
+    connect(button(this, "Command3"), &QPushButton::clicked, this, &CoverWindow::exitProgram);
+}
+
+CoverWindow::~CoverWindow() { delete valve_; }
+
+void CoverWindow::openValveWindow() {
+    if (valve_ == nullptr) {
+        valve_ = new valve::ValveWindow(shared_);
+        valve_->setAttribute(Qt::WA_DeleteOnClose);  // closed through its frame: opened fresh next time
+    }
+    valve_->show();
+    valve_->raise();
+    valve_->activateWindow();
+}
+
+void CoverWindow::openDiscWindow() {}
+
+void CoverWindow::exitProgram() {
+    exiting_ = true;
+    if (valve_ != nullptr) valve_->close();
+    close();
+    QCoreApplication::quit();
+}
+
+void CoverWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (!exiting_) exitProgram();  // closing the cover through its frame ends the program too
+}
+
+}  // namespace orvane::shell

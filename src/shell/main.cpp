@@ -1,0 +1,43 @@
+// Orvane: sizing of the over-pressure relief devices of pressure vessels (safety valves and
+// bursting discs) after GB 150-1998 Appendix B. Starts at the cover window.
+#include <QApplication>
+#include <QTranslator>
+#include <cstdio>
+#include <cstdlib>
+
+#include "cover_window.h"
+#include "engine/quantities.h"
+#include "qt_texts.h"
+
+namespace {
+
+bool displayAvailable() {
+    const auto set = [](const char* name) {
+        const char* v = std::getenv(name);
+        return v != nullptr && *v != '\0';
+    };
+    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (!displayAvailable()) {
+        std::fputs(
+            "orvane: no display (DISPLAY and WAYLAND_DISPLAY are not set): start Orvane on a graphical "
+            "desktop, or under a virtual one with 'xvfb-run -a orvane'\n",
+            stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Orvane");
+    QApplication::setDesktopFileName("orvane");
+
+    QTranslator qtTexts;
+    orvane::shell::installChineseQtTexts(qtTexts);
+
+    orvane::ProgramValues shared;
+    orvane::shell::CoverWindow cover(shared);
+    cover.show();
+    return QApplication::exec();
+}
