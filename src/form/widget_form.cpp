@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
@@ -18,6 +19,7 @@ WidgetForm::WidgetForm(QWidget* window, const WindowSpec& spec) : window_(window
         auto* w = window->findChild<QWidget*>(toQString(c.name), Qt::FindDirectChildrenOnly);
         if (w == nullptr) throw std::logic_error("window has no control " + std::string(c.name));
         widgets_.emplace(std::string(c.name), w);
+        if (!c.toolTip.empty()) fixedToolTips_.insert(w);
         tops_.emplace(std::string(c.name), c.at.top);
     }
 }
@@ -40,8 +42,15 @@ std::string WidgetForm::text(std::string_view name) const {
 void WidgetForm::setText(std::string_view name, std::string_view text) {
     QWidget* w = widget(name);
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-        edit->setText(toQString(text));
+        const QString value = toQString(text);
+        edit->setText(value);
         edit->setCursorPosition(0);  // a long number shows its first digits
+        // A number wider than its field shows whole in the tooltip (fields with a tooltip of their own
+        // are inputs, which no action writes).
+        if (!fixedToolTips_.contains(w)) {
+            const int room = edit->width() - 8;
+            edit->setToolTip(QFontMetrics(edit->font()).horizontalAdvance(value) > room ? value : QString());
+        }
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
         combo->setEditText(toQString(text));
     } else if (auto* label = qobject_cast<QLabel*>(w)) {

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QWidget>
 #include <algorithm>
 #include <vector>
@@ -55,6 +56,21 @@ private:
     PaintFunction paint_;
 };
 
+// A caption broken into lines that fit `width`, as a narrow option button shows a long caption.
+QString wrapped(const QString& text, const QFontMetrics& fm, int width) {
+    if (fm.horizontalAdvance(text) <= width) return text;
+    QString out;
+    QString line;
+    for (const QChar ch : text) {
+        if (!line.isEmpty() && fm.horizontalAdvance(line + ch) > width) {
+            out += line + '\n';
+            line.clear();
+        }
+        line += ch;
+    }
+    return out + line;
+}
+
 void setColours(QWidget* w, const ControlSpec& c, QPalette::ColorRole ground, QPalette::ColorRole ink) {
     if (!c.background && !c.foreground) return;
     QPalette pal = w->palette();
@@ -99,7 +115,12 @@ QWidget* makeControl(QWidget* window, const ControlSpec& c, std::span<const Deco
             return combo;
         }
         case ControlKind::Option: {
-            auto* option = new QRadioButton(text, window);
+            auto* option = new QRadioButton(window);
+            option->setFont(fontFor(c.font));
+            const QStyle* style = option->style();
+            const int indicator = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option) +
+                                  style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, option);
+            option->setText(wrapped(text, QFontMetrics(option->font()), twipsToPixels(c.at.width) - indicator));
             option->setChecked(c.selected);
             options->addButton(option);
             setColours(option, c, QPalette::Window, QPalette::WindowText);

@@ -24,23 +24,34 @@ CoverWindow::CoverWindow(ProgramValues& shared, QWidget* parent) : QWidget(paren
     connect(button(this, "Command3"), &QPushButton::clicked, this, &CoverWindow::exitProgram);
 }
 
-CoverWindow::~CoverWindow() { delete valve_; }
-
-void CoverWindow::openValveWindow() {
-    if (valve_ == nullptr) {
-        valve_ = new valve::ValveWindow(shared_);
-        valve_->setAttribute(Qt::WA_DeleteOnClose);  // closed through its frame: opened fresh next time
-    }
-    valve_->show();
-    valve_->raise();
-    valve_->activateWindow();
+CoverWindow::~CoverWindow() {
+    delete valve_;
+    delete disc_;
 }
 
-void CoverWindow::openDiscWindow() {}
+namespace {
+// Creates the calculator window on first use (and after it was closed through its frame, which
+// discards it), then shows it beside the cover.
+template <class Window>
+void showCalculator(QPointer<Window>& window, ProgramValues& shared) {
+    if (window == nullptr) {
+        window = new Window(shared);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+}  // namespace
+
+void CoverWindow::openValveWindow() { showCalculator(valve_, shared_); }
+
+void CoverWindow::openDiscWindow() { showCalculator(disc_, shared_); }
 
 void CoverWindow::exitProgram() {
     exiting_ = true;
     if (valve_ != nullptr) valve_->close();
+    if (disc_ != nullptr) disc_->close();
     close();
     QCoreApplication::quit();
 }

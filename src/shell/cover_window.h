@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "engine/quantities.h"
+#include "disc/disc_window.h"
 #include "valve/valve_window.h"
 
 namespace orvane::shell {
@@ -19,6 +20,7 @@ public:
     ~CoverWindow() override;
 
     valve::ValveWindow* valveWindow() const { return valve_; }
+    disc::DiscWindow* discWindow() const { return disc_; }
 
     void openValveWindow();
     void openDiscWindow();
@@ -31,6 +33,7 @@ protected:
 private:
     ProgramValues& shared_;
     QPointer<valve::ValveWindow> valve_;
+    QPointer<disc::DiscWindow> disc_;
     bool exiting_ = false;
 };
 

@@ -1,0 +1,23 @@
+#pragma once
+// The bursting disc window "防爆片": its control table and the texts its actions compare with.
+
+#include <array>
+#include <string_view>
+
+#include "form/control_spec.h"
+
+namespace orvane::disc {
+
+const WindowSpec& windowSpec();
+
+// Disc types, one option button each.
+inline constexpr std::array<std::string_view, 4> kDiscTypeOptions = {"Option1", "Option2", "Option3", "Option4"};
+inline constexpr std::string_view kReverseActing = "Option4";  // "反拱"
+
+// Manufacturing grades as the grade list names them.
+inline constexpr std::array<std::string_view, 3> kGrades = {"1.0级", "0.5级", "0.25级"};
+
+// The six result fields, in the order Calculate writes them.
+inline constexpr std::string_view kOutputs[] = {"Text7", "Text8", "Text15", "Text16", "Text13", "Text3"};
+
+}  // namespace orvane::disc

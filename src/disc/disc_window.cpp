@@ -1,0 +1,32 @@
+#include "disc_window.h"
+
+#include <QPainter>
+
+#include "disc_controls.h"
+#include "disc_input_rules.h"
+
+namespace orvane::disc {
+
+namespace {
+constexpr Decoration kDecorations[] = {
+    {"Image1", &paintDiscBetweenFlanges}, {"Shape2", &paintFrame}, {"Image2", &paintDomedDisc}};
+}
+
+DiscWindow::DiscWindow(ProgramValues& shared, QWidget* parent)
+    : CalculatorWindow(windowSpec(), kDecorations, parent), shared_(shared) {
+    setAutoFillBackground(false);  // the sky is painted instead
+}
+
+Outcome DiscWindow::inputParameters() { return disc::inputParameters(form(), q_, shared_); }
+
+Outcome DiscWindow::calculate() { return disc::calculate(form(), q_, shared_); }
+
+void DiscWindow::clear() { disc::clear(form()); }
+
+void DiscWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    paintSky(p, rect());
+}
+
+}  // namespace orvane::disc
