@@ -287,6 +287,15 @@ TEST_F(Disc, InsulationThicknessIsTypedInMillimetres) {
     EXPECT_EQ(form.text("Text13"), "0.705");
 }
 
+TEST_F(Disc, InsulatedFireExampleGivesAboutTwoHundredThirtyKilogramsAnHour) {
+    // A sphere of 50.0 m2, lambda 0.18 kJ/(m h C), 50 C, 100 mm of insulation, q 300 kJ/kg.
+    type({{"Combo1", "丁烷"}, {"Combo2", "有保温液化气"}, {"Combo3", "球形容器"}});
+    press();
+    type({{"Text19", "5643.326"}, {"Text21", "50"}, {"Text22", "100"}, {"Text23", "0.18"}, {"Text18", "300"}});
+    ASSERT_TRUE(isDone(calculate()));
+    EXPECT_NEAR(readNumber(form.text("Text7")), 232.33, 0.01);
+}
+
 TEST_F(Disc, ASecondCalculateReusesTheCapacityButFollowsANewBurstPressure) {
     type({{"Combo1", "空气"}});
     press();

@@ -105,6 +105,14 @@ TEST_F(DiscWindowTest, DiscTypeCaptionsWrapIntoTheirButtons) {
     EXPECT_EQ(w->quantities().Pb, 0.968f);
 }
 
+TEST_F(DiscWindowTest, ConductivityThicknessAndHeightTellTheirUnits) {
+    disc::DiscWindow* w = openDisc();
+    EXPECT_TRUE(w->findChild<QWidget*>("Text23")->toolTip().contains("kJ/(m·h·℃)"));
+    EXPECT_TRUE(w->findChild<QWidget*>("Text22")->toolTip().contains("mm"));
+    EXPECT_TRUE(w->findChild<QWidget*>("Text25")->toolTip().contains("mm"));
+    EXPECT_EQ(w->findChild<QWidget*>("Text25")->accessibleName(), "液位高度 mm");
+}
+
 TEST_F(DiscWindowTest, AnOverflowingWorkingPressureIsToldAndTheWindowStaysUsable) {
     disc::DiscWindow* w = openDisc();
     typeInto(w, "Text2", "1e300");

@@ -9,10 +9,12 @@
 #include "engine/number_text.h"
 #include "engine/relief_capacity.h"
 #include "form/action.h"
+#include "form/case_fields.h"
 
 namespace orvane::disc {
 
 namespace {
+constexpr std::string_view kWettedHeight = "Text25";
 // Nominal pipe sizes, mm, from the largest down: the last one not below the bore wins.
 constexpr std::array<int, 13> kNominalSizes = {200, 150, 125, 100, 80, 65, 50, 40, 32, 25, 20, 15, 10};
 }  // namespace
@@ -33,27 +35,13 @@ Outcome calculate(Form& form, DiscQuantities& q, ProgramValues& shared) {
         form.refresh();
         const bool typedCapacity = !form.text("Text7").empty();
         if (!typedCapacity) {
-            if (auto notice = reliefCaseNotice(form.text("Combo2"), form.text("Combo3"), act.number("Text25"))) {
-                return *notice;
-            }
+            if (auto notice = reliefCaseNotice(act, kWettedHeight)) return *notice;
         }
 
+        // Inputs; the working pressure is shown only (a liquefied case rewrites it below).
         q.Pi = kWindowPi;
-        (void)act.number("Text2");  // shown only: a liquefied case rewrites it below
-        const Real tRelief = act.number("Text21");
-        const Real D = act.number("Text19");
-        const Real L = act.number("Text20");
-        shared.LatentHeat = act.number("Text18");
-        const Real delta = act.number("Text22");
-        const Real lambda = act.number("Text23");
-        const Real dInlet = act.number("Text5");
-        const Real v = act.number("Text6");
-        shared.DesignTemperature = act.number("Text24");
-        const Real h = act.number("Text25");
-        q.M = act.single("Text11");
-        q.Z = act.single("Text12");
-        q.k = act.single("Text9");
-        q.C = act.single("Text10");
+        const CaseFields fields = readCaseFields(act, shared, kWettedHeight);
+        readProperties(act, q);
         const std::string phase = form.text("Text1");
         q.K = kDiscCoefficient;
         const Real tDesign = *shared.DesignTemperature;
@@ -61,8 +49,7 @@ Outcome calculate(Form& form, DiscQuantities& q, ProgramValues& shared) {
         if (typedCapacity) {
             q.W = act.single("Text7");
         } else {
-            const std::string mediumType = form.text("Combo2");
-            if (mediumType != kCaseCompressedGas) {
+            if (form.text("Combo2") != kCaseCompressedGas) {
                 act.at(Step::Pressures);
                 form.setText("Text2", writeDouble((Real(q.Pd) / 1.1).value()));
             }
@@ -71,23 +58,7 @@ Outcome calculate(Form& form, DiscQuantities& q, ProgramValues& shared) {
             act.at(Step::GasDensity);
             q.Rho = gasDensity(q.M, Real(q.Pb) + 0.1, q.T);
             form.setText("Text14", writeSingle(q.Rho));
-
-            const std::string shape = form.text("Combo3");
-            const std::string location = form.text("Combo4");
-            act.at(Step::ReliefCapacity);
-            q.W = reliefCapacity({.mediumType = mediumType,
-                                  .Rho = q.Rho,
-                                  .v = v,
-                                  .d = dInlet,
-                                  .shape = shape,
-                                  .location = location,
-                                  .D = D,
-                                  .L = L,
-                                  .h = h,
-                                  .q = *shared.LatentHeat,
-                                  .t = tRelief,
-                                  .lambda = lambda,
-                                  .deltaMm = delta});
+            q.W = reliefCapacity(act, fields, q.Rho, *shared.LatentHeat);
         }
         act.at(Step::Pressures);
         q.T = toSingle(273 + tDesign);

@@ -2,37 +2,22 @@
 
 #include "engine/media.h"
 #include "engine/relief_capacity.h"
+#include "form/look.h"
 
 namespace orvane::disc {
 
 namespace {
 
 using enum ControlKind;
+using namespace look;
 
-constexpr Rgb kPropertyLabel{192, 255, 192};
-constexpr Rgb kCyan{192, 255, 255};
-constexpr Rgb kYellow{255, 255, 192};
-constexpr Rgb kPink{255, 192, 192};
-constexpr Rgb kOutputGround{224, 224, 224};
-constexpr Rgb kRed{255, 0, 0};
-constexpr Rgb kWhite{255, 255, 255};
-constexpr Rgb kTeal{0, 96, 96};
-constexpr Rgb kFrameGround{232, 240, 255};
-constexpr FontSpec kBig{Face::Song, 15.75, false};
-constexpr FontSpec kBold{Face::Song, 10.5, true};
-constexpr FontSpec kSmall{Face::Song, 9, false};  // captions and lists that would not fit at 10.5 pt
-
-// Units the equations expect, for the fields whose label shows none.
-constexpr std::string_view kLambdaTip =
-    "保温材料的导热系数 λ，单位 kJ/(m·h·℃)。\n以 W/(m·K) 给出的数值须乘以 3.6：1 W/(m·K) = 3.6 kJ/(m·h·℃)。";
-constexpr std::string_view kDeltaTip = "保温层厚度 δ，单位 mm（计算时换算为 m）。";
-constexpr std::string_view kHeightTip = "立式容器的最高液位高度 h，单位 mm，用于计算受热面积 A = 3.14·D·h。";
+constexpr Rgb kFrameGround{232, 240, 255};  // the grade list's box
 
 // clang-format off
 constexpr std::array kControls = std::to_array<ControlSpec>({
     // Title, disc type and manufacturing grade.
     {.name = "Label9", .kind = Label, .text = "爆 破 片 计 算", .at = {1230, 360, 3660, 705}, .background = kTeal,
-     .foreground = kWhite, .font = {Face::Song, 24, false}, .centred = true},
+     .foreground = kWhite, .font = kTitle, .centred = true},
     {.name = "Option1", .kind = Option, .text = "普通正拱", .at = {600, 1290, 735, 570}, .selected = true, .font = kSmall},
     {.name = "Option2", .kind = Option, .text = "开缝正拱", .at = {1500, 1290, 735, 570}, .font = kSmall},
     {.name = "Option3", .kind = Option, .text = "正拱", .at = {2400, 1290, 735, 570}, .font = kSmall},
@@ -69,11 +54,11 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
     {.name = "Text20", .kind = Text, .at = {4350, 3300, 1095, 330}, .shown = false, .label = "Label25"},
     {.name = "Label22", .kind = Label, .text = "气化潜热", .at = {3000, 3745, 1335, 240}, .shown = false},
     {.name = "Label23", .kind = Label, .text = "kj/kg ", .at = {3000, 3985, 600, 210}, .shown = false,
-     .font = {Face::Song, 9, false}},
+     .font = kSmall},
     {.name = "Text18", .kind = Text, .at = {4350, 3765, 1095, 330}, .shown = false, .label = "Label22"},
     {.name = "Label16", .kind = Label, .text = "气体密度", .at = {3300, 3820, 1260, 240}, .shown = false},
     {.name = "Label31", .kind = Label, .text = "kg/m^3", .at = {3660, 4080, 690, 180}, .shown = false,
-     .font = {Face::Song, 9, false}},
+     .font = kSmall},
     {.name = "Text14", .kind = Text, .at = {4590, 3840, 735, 315}, .shown = false, .label = "Label16"},
     {.name = "Label28", .kind = Label, .text = "保温厚度 mm", .at = {3000, 4260, 1335, 255}, .shown = false,
      .toolTip = kDeltaTip},
@@ -110,35 +95,35 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
 
     // Buttons.
     {.name = "Command3", .kind = Command, .text = "打  印", .at = {630, 5760, 1695, 615}, .font = kBig},
-    {.name = "Command5", .kind = Command, .text = "C", .at = {2910, 5760, 480, 615}, .font = {Face::Hei, 14.25, true}},
+    {.name = "Command5", .kind = Command, .text = "C", .at = {2910, 5760, 480, 615}, .font = kClear},
     {.name = "Command1", .kind = Command, .text = "计     算", .at = {3390, 5760, 2535, 615}, .font = kBig},
     {.name = "Command2", .kind = Command, .text = "返  回", .at = {6510, 5760, 1695, 615}, .font = kBig},
 
     // Results.
     {.name = "Label7", .kind = Label, .text = "安全泄放量 kg/h", .at = {150, 6780, 1770, 345}, .background = kCyan,
      .font = kSmall},
-    {.name = "Text7", .kind = Text, .at = {1950, 6750, 1215, 405}, .label = "Label7", .background = kOutputGround,
-     .foreground = kRed, .font = kBold},
+    {.name = "Text7", .kind = Text, .at = {1950, 6750, 1215, 405}, .label = "Label7", .background = kResultGround,
+     .foreground = kRed, .font = kResult},
     {.name = "Label8", .kind = Label, .text = "安全泄放面积 mm^2", .at = {90, 7530, 1830, 345}, .background = kCyan,
      .font = kSmall},
-    {.name = "Text8", .kind = Text, .at = {1950, 7500, 1215, 405}, .label = "Label8", .background = kOutputGround,
-     .foreground = kRed, .font = kBold},
+    {.name = "Text8", .kind = Text, .at = {1950, 7500, 1215, 405}, .label = "Label8", .background = kResultGround,
+     .foreground = kRed, .font = kResult},
     {.name = "Label15", .kind = Label, .text = "  计算口径  mm", .at = {3195, 6780, 1365, 345},
      .background = kYellow, .font = kSmall},
-    {.name = "Text15", .kind = Text, .at = {4590, 6750, 1215, 405}, .label = "Label15", .background = kOutputGround,
-     .foreground = kRed, .font = kBold},
+    {.name = "Text15", .kind = Text, .at = {4590, 6750, 1215, 405}, .label = "Label15", .background = kResultGround,
+     .foreground = kRed, .font = kResult},
     {.name = "Label17", .kind = Label, .text = "  公称管径  mm", .at = {3195, 7500, 1365, 345},
      .background = kYellow, .font = kSmall},
-    {.name = "Text16", .kind = Text, .at = {4590, 7470, 1215, 405}, .label = "Label17", .background = kOutputGround,
-     .foreground = kRed, .font = kBold},
+    {.name = "Text16", .kind = Text, .at = {4590, 7470, 1215, 405}, .label = "Label17", .background = kResultGround,
+     .foreground = kRed, .font = kResult},
     {.name = "Label3", .kind = Label, .text = "  设计压力  MPa", .at = {5835, 6795, 1590, 345}, .background = kPink,
      .font = kSmall},
-    {.name = "Text3", .kind = Text, .at = {7440, 6765, 1215, 405}, .label = "Label3", .background = kOutputGround,
-     .foreground = kRed, .font = kBold},
+    {.name = "Text3", .kind = Text, .at = {7440, 6765, 1215, 405}, .label = "Label3", .background = kResultGround,
+     .foreground = kRed, .font = kResult},
     {.name = "Label19", .kind = Label, .text = "设计爆破压力 MPa", .at = {5835, 7470, 1590, 345},
      .background = kPink, .font = kSmall},
-    {.name = "Text13", .kind = Text, .at = {7440, 7440, 1215, 405}, .label = "Label19", .background = kOutputGround,
-     .foreground = kRed, .font = kBold},
+    {.name = "Text13", .kind = Text, .at = {7440, 7440, 1215, 405}, .label = "Label19", .background = kResultGround,
+     .foreground = kRed, .font = kResult},
 
     // Decoration.
     {.name = "Image1", .kind = Picture, .at = {5760, 480, 3195, 3060}},

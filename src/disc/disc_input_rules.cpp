@@ -8,6 +8,7 @@
 #include "engine/number_text.h"
 #include "engine/relief_capacity.h"
 #include "form/action.h"
+#include "form/case_fields.h"
 #include "form/layout.h"
 
 namespace orvane::disc {
@@ -159,24 +160,13 @@ Outcome inputParameters(Form& form, DiscQuantities& q, ProgramValues& shared) {
                               : reliefCase == ReliefCase::Insulated ? Layout::Insulated
                                                                     : Layout::CompressedGas;
         applyLayout(form, kLayouts, layout);
-        if (layout == Layout::CompressedGas && medium == kSteam) {
-            for (const char* name : {"Text9", "Text10", "Text12"}) form.setShown(name, false);
-            if (phaseField == kPhaseGas) {
-                form.setShown("Text10", true);
-                form.setShown("Text12", true);
-            }
-        }
+        if (layout == Layout::CompressedGas) applySteamRule(form, medium, phaseField);
         const std::string shape = form.text("Combo3");
         if (layout == Layout::Uninsulated && shape == kShapeSphere) form.setShown("Text20", false);
         const bool vertical = layout != Layout::CompressedGas && shape == kShapeVertical;
         for (std::string_view name : kWettedHeight) form.setShown(name, vertical);
 
-        form.setText("Text1", shared.PhaseText.value_or(""));
-        form.setText("Text9", writeSingle(q.k));
-        form.setText("Text10", writeSingle(q.C));
-        form.setText("Text11", writeSingle(q.M));
-        form.setText("Text12", q.Z ? writeSingle(*q.Z) : "");
-        form.setText("Text18", shared.LatentHeat ? writeDouble(*shared.LatentHeat) : "");
+        showProperties(form, q, shared);
         return Done{};
     });
 }

@@ -9,6 +9,7 @@
 #include "engine/number_text.h"
 #include "engine/relief_capacity.h"
 #include "form/action.h"
+#include "form/case_fields.h"
 #include "valve_controls.h"
 
 namespace orvane::valve {
@@ -29,6 +30,8 @@ float dischargeCoefficient(LiftType lift) {
 }
 
 namespace {
+
+constexpr std::string_view kWettedHeight = "Text26";
 
 // Standard throat and nominal size rows: the first row whose bound is not below d applies.
 struct SizeRow {
@@ -92,32 +95,18 @@ Outcome calculate(Form& form, ValveQuantities& q, ProgramValues& shared) {
         form.refresh();
         const bool typedCapacity = !form.text("Text7").empty();
         if (!typedCapacity) {
-            if (auto notice = reliefCaseNotice(form.text("Combo2"), form.text("Combo3"), act.number("Text26"))) {
-                return *notice;
-            }
+            if (auto notice = reliefCaseNotice(act, kWettedHeight)) return *notice;
         }
 
-        // Inputs, in the order of the fields.
+        // Inputs.
         q.Pi = kWindowPi;
         q.Pw = act.single("Text2");
         q.Pd = act.single("Text3");
         q.Po = act.single("Text4");
-        const Real tRelief = act.number("Text21");
-        const Real D = act.number("Text19");
-        const Real L = act.number("Text20");
-        shared.LatentHeat = act.number("Text18");
-        const Real delta = act.number("Text22");
-        const Real lambda = act.number("Text23");
-        const Real dInlet = act.number("Text5");
+        const CaseFields fields = readCaseFields(act, shared, kWettedHeight);
         q.Rho = act.single("Text14");
-        const Real v = act.number("Text6");
-        shared.DesignTemperature = act.number("Text24");
-        q.M = act.single("Text11");
-        q.Z = act.single("Text12");
-        q.k = act.single("Text9");
-        q.C = act.single("Text10");
+        readProperties(act, q);
         const std::string phase = form.text("Text1");
-        const Real h = act.number("Text26");
         const LiftType lift = selectedLiftType(form);
         Real phiRad = 0;
         if (lift == LiftType::ConicalSeatLow) {
@@ -148,23 +137,7 @@ Outcome calculate(Form& form, ValveQuantities& q, ProgramValues& shared) {
                 q.Rho = gasDensity(q.M, q.P, q.T);
                 form.setText("Text14", writeSingle(q.Rho));
             }
-            const std::string mediumType = form.text("Combo2");
-            const std::string shape = form.text("Combo3");
-            const std::string location = form.text("Combo4");
-            act.at(Step::ReliefCapacity);
-            q.W = reliefCapacity({.mediumType = mediumType,
-                                  .Rho = q.Rho,
-                                  .v = v,
-                                  .d = dInlet,
-                                  .shape = shape,
-                                  .location = location,
-                                  .D = D,
-                                  .L = L,
-                                  .h = h,
-                                  .q = *shared.LatentHeat,
-                                  .t = tRelief,
-                                  .lambda = lambda,
-                                  .deltaMm = delta});
+            q.W = reliefCapacity(act, fields, q.Rho, *shared.LatentHeat);
         }
 
         // Discharge area by phase.

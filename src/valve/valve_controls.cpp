@@ -4,37 +4,20 @@
 
 #include "engine/media.h"
 #include "engine/relief_capacity.h"
+#include "form/look.h"
 
 namespace orvane::valve {
 
 namespace {
 
 using enum ControlKind;
-
-constexpr Rgb kInputLabel{255, 224, 192};
-constexpr Rgb kPropertyLabel{192, 255, 192};
-constexpr Rgb kCyan{192, 255, 255};
-constexpr Rgb kYellow{255, 255, 192};
-constexpr Rgb kPink{255, 192, 192};
-constexpr Rgb kOutputGround{224, 224, 224};
-constexpr Rgb kRed{255, 0, 0};
-constexpr Rgb kWhite{255, 255, 255};
-constexpr Rgb kTeal{0, 128, 128};
-constexpr FontSpec kBig{Face::Song, 15.75, false};
-constexpr FontSpec kBold{Face::Song, 10.5, true};
-constexpr FontSpec kSmall{Face::Song, 9, false};  // captions and lists that would not fit at 10.5 pt
-
-// Units the equations expect, for the fields whose label shows none.
-constexpr std::string_view kLambdaTip =
-    "保温材料的导热系数 λ，单位 kJ/(m·h·℃)。\n以 W/(m·K) 给出的数值须乘以 3.6：1 W/(m·K) = 3.6 kJ/(m·h·℃)。";
-constexpr std::string_view kDeltaTip = "保温层厚度 δ，单位 mm（计算时换算为 m）。";
-constexpr std::string_view kHeightTip = "立式容器的最高液位高度 h，单位 mm，用于计算受热面积 A = 3.14·D·h。";
+using namespace look;
 
 // clang-format off
 constexpr std::array kControls = std::to_array<ControlSpec>({
     // Title and lift type.
     {.name = "Label9", .kind = Label, .text = "安 全 阀 计 算", .at = {1200, 360, 3660, 705},
-     .background = kTeal, .foreground = kWhite, .font = {Face::Song, 24, false}, .centred = true},
+     .background = kTeal, .foreground = kWhite, .font = kTitle, .centred = true},
     {.name = "Option1", .kind = Option, .text = "全 启 式", .at = {720, 1320, 1440, 375}, .selected = true,
      .background = kPink},
     {.name = "Option2", .kind = Option, .text = "平面微启式", .at = {2160, 1320, 1560, 375}, .background = kPink},
@@ -77,12 +60,12 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
     {.name = "Label22", .kind = Label, .text = "气化潜热", .at = {2970, 3735, 1335, 240}, .shown = false,
      .background = kInputLabel},
     {.name = "Label23", .kind = Label, .text = "kj/kg ", .at = {2970, 3975, 1335, 225}, .shown = false,
-     .background = kInputLabel, .font = {Face::Song, 9, false}},
+     .background = kInputLabel, .font = kSmall},
     {.name = "Text18", .kind = Text, .at = {4320, 3758, 1095, 330}, .shown = false, .label = "Label22"},
     {.name = "Label16", .kind = Label, .text = "气体密度", .at = {3300, 4065, 1350, 240}, .shown = false,
      .background = kInputLabel},
     {.name = "Label31", .kind = Label, .text = "kg/m^3", .at = {3300, 4305, 1350, 225}, .shown = false,
-     .background = kInputLabel, .font = {Face::Song, 9, false}},
+     .background = kInputLabel, .font = kSmall},
     {.name = "Text14", .kind = Text, .at = {4680, 4080, 735, 315}, .shown = false, .label = "Label16"},
     {.name = "Label28", .kind = Label, .text = "保温厚度 mm", .at = {2970, 4249, 1335, 270}, .shown = false,
      .background = kInputLabel, .toolTip = kDeltaTip},
@@ -133,34 +116,34 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
     // Buttons.
     {.name = "Command3", .kind = Command, .text = "打  印", .at = {600, 5760, 1695, 615}, .font = kBig},
     {.name = "Command5", .kind = Command, .text = "C", .at = {2880, 5760, 480, 615},
-     .font = {Face::Hei, 14.25, true}},
+     .font = kClear},
     {.name = "Command1", .kind = Command, .text = "计     算", .at = {3360, 5760, 2535, 615}, .font = kBig},
     {.name = "Command2", .kind = Command, .text = "返  回", .at = {6480, 5760, 1695, 615}, .font = kBig},
 
     // Results.
     {.name = "Label7", .kind = Label, .text = "安全泄放量 kg/h", .at = {120, 6780, 1770, 345}, .background = kCyan, .font = kSmall},
     {.name = "Text7", .kind = Text, .at = {1920, 6750, 1215, 405}, .label = "Label7",
-     .background = kOutputGround, .foreground = kRed, .font = kBold},
+     .background = kResultGround, .foreground = kRed, .font = kResult},
     {.name = "Label8", .kind = Label, .text = "安全泄放面积 mm^2", .at = {60, 7530, 1830, 345},
      .background = kCyan, .font = kSmall},
     {.name = "Text8", .kind = Text, .at = {1920, 7500, 1215, 405}, .label = "Label8",
-     .background = kOutputGround, .foreground = kRed, .font = kBold},
+     .background = kResultGround, .foreground = kRed, .font = kResult},
     {.name = "Label15", .kind = Label, .text = "  计算喉径  mm", .at = {3180, 6780, 1470, 345},
      .background = kYellow, .font = kSmall},
     {.name = "Text15", .kind = Text, .at = {4680, 6750, 1215, 405}, .label = "Label15",
-     .background = kOutputGround, .foreground = kRed, .font = kBold},
+     .background = kResultGround, .foreground = kRed, .font = kResult},
     {.name = "Label17", .kind = Label, .text = "  标准喉径  mm", .at = {3180, 7530, 1470, 345},
      .background = kYellow, .font = kSmall},
     {.name = "Text17", .kind = Text, .at = {4680, 7500, 1215, 405}, .label = "Label17",
-     .background = kOutputGround, .foreground = kRed, .font = kBold},
+     .background = kResultGround, .foreground = kRed, .font = kResult},
     {.name = "Label18", .kind = Label, .text = " 公称管径  mm", .at = {5910, 6780, 1275, 345},
      .background = kPink, .font = kSmall},
     {.name = "Text16", .kind = Text, .at = {7200, 6750, 1215, 405}, .label = "Label18",
-     .background = kOutputGround, .foreground = kRed, .font = kBold},
+     .background = kResultGround, .foreground = kRed, .font = kResult},
     {.name = "Label19", .kind = Label, .text = " 开启压力  MPa", .at = {5910, 7530, 1275, 345},
      .background = kPink, .font = kSmall},
     {.name = "Text13", .kind = Text, .at = {7200, 7500, 1215, 405}, .label = "Label19",
-     .background = kOutputGround, .foreground = kRed, .font = kBold},
+     .background = kResultGround, .foreground = kRed, .font = kResult},
 
     // Decoration.
     {.name = "Picture1", .kind = Picture, .at = {5760, 600, 2655, 4095}},

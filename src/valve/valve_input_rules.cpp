@@ -7,6 +7,7 @@
 #include "engine/number_text.h"
 #include "engine/relief_capacity.h"
 #include "form/action.h"
+#include "form/case_fields.h"
 #include "form/layout.h"
 #include "valve_controls.h"
 
@@ -69,13 +70,7 @@ Outcome inputParameters(Form& form, ValveQuantities& q, ProgramValues& shared) {
         const bool vertical = layout != Layout::CompressedGas && form.text("Combo3") == kShapeVertical;
         for (std::string_view name : kWettedHeight) form.setShown(name, vertical);
 
-        if (layout == Layout::CompressedGas && medium == kSteam) {
-            for (const char* name : {"Text9", "Text10", "Text12"}) form.setShown(name, false);
-            if (phaseField == kPhaseGas) {
-                form.setShown("Text10", true);
-                form.setShown("Text12", true);
-            }
-        }
+        if (layout == Layout::CompressedGas) applySteamRule(form, medium, phaseField);
 
         // Working and design pressure, one from the other with the ratio 1.1.
         act.at(Step::DesignPressure);
@@ -88,12 +83,7 @@ Outcome inputParameters(Form& form, ValveQuantities& q, ProgramValues& shared) {
             q.Pd = toSingle(Real(q.Pw) * 1.1);
         }
         form.setText("Text3", writeSingle(q.Pd));
-        form.setText("Text1", shared.PhaseText.value_or(""));
-        form.setText("Text9", writeSingle(q.k));
-        form.setText("Text10", writeSingle(q.C));
-        form.setText("Text11", writeSingle(q.M));
-        form.setText("Text12", q.Z ? writeSingle(*q.Z) : "");
-        form.setText("Text18", shared.LatentHeat ? writeDouble(*shared.LatentHeat) : "");
+        showProperties(form, q, shared);
         return Done{};
     });
 }
