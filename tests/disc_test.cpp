@@ -19,7 +19,7 @@ namespace {
 
 class Disc : public testing::Test {
 protected:
-    MemoryForm form{windowSpec()};
+    MemoryForm form{windowTable()};
     DiscQuantities q;
     ProgramValues shared;
 
@@ -65,7 +65,7 @@ TEST_F(Disc, CompressedGasBurstPressureFromWorkingPressureTypeAndGrade) {
         {"", "Option3", "1.0级", {"0", "0"}},
     };
     for (const Case& c : cases) {
-        MemoryForm fresh{windowSpec()};
+        MemoryForm fresh{windowTable()};
         DiscQuantities dq;
         ProgramValues values;
         fresh.setText("Text2", c.working);
@@ -129,7 +129,7 @@ TEST_F(Disc, LiquefiedGasTakesThePrescribedDesignPressure) {
         {"液氨", "无保温液化气", "Option4", {"2.16", "2.16"}},  // reverse acting bursts at the design pressure
     };
     for (const Case& c : cases) {
-        MemoryForm fresh{windowSpec()};
+        MemoryForm fresh{windowTable()};
         DiscQuantities dq;
         ProgramValues values;
         fresh.setText("Combo1", c.medium);
@@ -178,7 +178,7 @@ TEST_F(Disc, LayoutsWithTheSteamAndSphereRules) {
     EXPECT_TRUE(form.isShown("Text12"));
 
     type({{"Combo1", "空气"}, {"Text1", ""}});
-    MemoryForm steam{windowSpec()};
+    MemoryForm steam{windowTable()};
     (void)inputParameters(steam, q, shared);
     steam.setText("Combo1", "空气");
     (void)inputParameters(steam, q, shared);
@@ -203,7 +203,7 @@ TEST_F(Disc, LayoutsWithTheSteamAndSphereRules) {
 
 TEST_F(Disc, AWindowThatSawOnlyLiquefiedLayoutsKeepsTheDesignTemperatureHidden) {
     type({{"Combo1", "液氯"}, {"Combo2", "压缩气或蒸气"}});
-    MemoryForm liquefied{windowSpec()};
+    MemoryForm liquefied{windowTable()};
     liquefied.setText("Combo2", "无保温液化气");
     ASSERT_TRUE(isDone(inputParameters(liquefied, q, shared)));
     EXPECT_FALSE(liquefied.isShown("Text24"));

@@ -19,7 +19,7 @@ using Texts = std::initializer_list<std::pair<const char*, const char*>>;
 
 class ValveCalculate : public testing::Test {
 protected:
-    MemoryForm form{windowSpec()};
+    MemoryForm form{windowTable()};
     ValveQuantities q;
     ProgramValues shared;
 

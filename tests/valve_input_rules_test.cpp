@@ -22,7 +22,7 @@ const char* const kCaseControls[] = {"Combo3", "Label5",  "Text5",  "Label6",  "
 
 class ValveInputParameters : public testing::Test {
 protected:
-    MemoryForm form{windowSpec()};
+    MemoryForm form{windowTable()};
     ValveQuantities q;
     ProgramValues shared;
 
@@ -97,7 +97,7 @@ TEST_F(ValveInputParameters, MediaWithAPrescribedDesignPressureGiveTheWorkingPre
          "331.8"},
     };
     for (const Case& c : cases) {
-        MemoryForm fresh{windowSpec()};
+        MemoryForm fresh{windowTable()};
         ValveQuantities qq;
         ProgramValues values;
         fresh.setText("Combo1", c.medium);
@@ -208,7 +208,7 @@ TEST_F(ValveInputParameters, PressingTwiceChangesNothingMore) {
     press();
     MemoryForm once = form;
     press();
-    for (const ControlSpec& c : windowSpec().controls) {
+    for (const ControlRow& c : windowTable().controls) {
         EXPECT_EQ(form.text(c.name), once.text(c.name)) << c.name;
         EXPECT_EQ(form.isShown(c.name), once.isShown(c.name)) << c.name;
     }

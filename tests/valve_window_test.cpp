@@ -89,7 +89,7 @@ TEST_F(ValveWindowTest, ReturnHidesAndTheCoverShowsTheSameWindowAsItWasLeft) {
     click(w, "Command4");
     typeInto(w, "Text22", "80");
     std::map<std::string, std::pair<std::string, bool>> before;
-    for (const ControlSpec& c : valve::windowSpec().controls) {
+    for (const ControlRow& c : valve::windowTable().controls) {
         before[std::string(c.name)] = {w->form().text(c.name), w->form().isShown(c.name)};
     }
     click(w, "Command2");
@@ -97,7 +97,7 @@ TEST_F(ValveWindowTest, ReturnHidesAndTheCoverShowsTheSameWindowAsItWasLeft) {
     click(cover.get(), "Command1");
     ASSERT_EQ(cover->valveWindow(), w);
     EXPECT_TRUE(w->isVisible());
-    for (const ControlSpec& c : valve::windowSpec().controls) {
+    for (const ControlRow& c : valve::windowTable().controls) {
         EXPECT_EQ(w->form().text(c.name), before[std::string(c.name)].first) << c.name;
         EXPECT_EQ(w->form().isShown(c.name), before[std::string(c.name)].second) << c.name;
     }
@@ -194,7 +194,7 @@ TEST_F(ValveWindowTest, ConductivityAndThicknessTellTheirUnits) {
 
 TEST_F(ValveWindowTest, EveryControlCarriesItsNameAndFieldsTheCaptionOfTheirLabel) {
     valve::ValveWindow* w = open();
-    for (const ControlSpec& c : valve::windowSpec().controls) {
+    for (const ControlRow& c : valve::windowTable().controls) {
         EXPECT_NE(w->findChild<QWidget*>(QString::fromUtf8(c.name.data(), static_cast<qsizetype>(c.name.size())),
                                          Qt::FindDirectChildrenOnly),
                   nullptr)

@@ -14,7 +14,7 @@ using namespace look;
 constexpr Rgb kFrameGround{232, 240, 255};  // the grade list's box
 
 // clang-format off
-constexpr std::array kControls = std::to_array<ControlSpec>({
+constexpr std::array kControls = std::to_array<ControlRow>({
     // Title, disc type and manufacturing grade.
     {.name = "Label9", .kind = Label, .text = "爆 破 片 计 算", .at = {1230, 360, 3660, 705}, .background = kTeal,
      .foreground = kWhite, .font = kTitle, .centred = true},
@@ -132,7 +132,7 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
 });
 // clang-format on
 
-constexpr WindowSpec kWindow{
+constexpr WindowTable kWindow{
     .objectName = "防爆片",
     .caption = "超压泄放装置计算（按GB150-1998及《压力容器安全技术监察规程》编制）",
     .width = 9330,
@@ -143,6 +143,6 @@ constexpr WindowSpec kWindow{
 
 }  // namespace
 
-const WindowSpec& windowSpec() { return kWindow; }
+const WindowTable& windowTable() { return kWindow; }
 
 }  // namespace orvane::disc

@@ -4,11 +4,11 @@
 #include <array>
 #include <string_view>
 
-#include "form/control_spec.h"
+#include "form/control_table.h"
 
 namespace orvane::disc {
 
-const WindowSpec& windowSpec();
+const WindowTable& windowTable();
 
 // Disc types, one option button each.
 inline constexpr std::array<std::string_view, 4> kDiscTypeOptions = {"Option1", "Option2", "Option3", "Option4"};

@@ -18,15 +18,15 @@ constexpr std::string_view kClear = "Command5";
 constexpr const char* kMessageName = "outcomeMessage";
 }  // namespace
 
-CalculatorWindow::CalculatorWindow(const WindowSpec& spec, std::span<const Decoration> decorations,
+CalculatorWindow::CalculatorWindow(const WindowTable& table, std::span<const Decoration> decorations,
                                    QWidget* parent)
-    : QWidget(parent), spec_(spec) {
-    buildWindow(this, spec, decorations);
-    form_ = std::make_unique<WidgetForm>(this, spec);
+    : QWidget(parent), table_(table) {
+    buildWindow(this, table, decorations);
+    form_ = std::make_unique<WidgetForm>(this, table);
     const auto button = [this](std::string_view name) { return qobject_cast<QPushButton*>(form_->widget(name)); };
     connect(button(kInputParameters), &QPushButton::clicked, this, [this] {
         run(&CalculatorWindow::inputParameters);
-        applyTabOrder(this, spec_);
+        applyTabOrder(this, table_);
     });
     connect(button(kCalculate), &QPushButton::clicked, this, [this] { run(&CalculatorWindow::calculate); });
     connect(button(kClear), &QPushButton::clicked, this, [this] { clear(); });
@@ -44,7 +44,7 @@ QMessageBox* CalculatorWindow::openMessage() const {
 void CalculatorWindow::report(const Outcome& outcome) {
     if (isDone(outcome)) return;
     if (QMessageBox* previous = openMessage()) previous->close();
-    const Message m = describe(outcome, spec_);
+    const Message m = describe(outcome, table_);
     const bool fault = std::holds_alternative<FaultReport>(outcome);
     auto* box = new QMessageBox(fault ? QMessageBox::Warning : QMessageBox::Information, QString::fromStdString(m.title),
                                 QString::fromStdString(m.text), QMessageBox::Ok, this);

@@ -27,7 +27,7 @@ public:
     QMessageBox* openMessage() const;
 
 protected:
-    CalculatorWindow(const WindowSpec& spec, std::span<const Decoration> decorations, QWidget* parent);
+    CalculatorWindow(const WindowTable& table, std::span<const Decoration> decorations, QWidget* parent);
 
     virtual Outcome inputParameters() = 0;
     virtual Outcome calculate() = 0;
@@ -37,7 +37,7 @@ private:
     void run(Outcome (CalculatorWindow::*action)());
     void report(const Outcome& outcome);
 
-    const WindowSpec& spec_;
+    const WindowTable& table_;
     std::unique_ptr<WidgetForm> form_;
 };
 

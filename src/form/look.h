@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "control_spec.h"
+#include "control_table.h"
 
 namespace orvane::look {
 
@@ -18,11 +18,11 @@ inline constexpr Rgb kRed{255, 0, 0};
 inline constexpr Rgb kWhite{255, 255, 255};
 inline constexpr Rgb kTeal{0, 128, 128};
 
-inline constexpr FontSpec kTitle{Face::Song, 24, false};
-inline constexpr FontSpec kBig{Face::Song, 15.75, false};      // the working buttons
-inline constexpr FontSpec kClear{Face::Hei, 14.25, true};      // "C"
-inline constexpr FontSpec kResult{Face::Song, 10.5, true};
-inline constexpr FontSpec kSmall{Face::Song, 9, false};  // captions and lists that would not fit at 10.5 pt
+inline constexpr FontStyle kTitle{Face::Song, 24, false};
+inline constexpr FontStyle kBig{Face::Song, 15.75, false};      // the working buttons
+inline constexpr FontStyle kClear{Face::Hei, 14.25, true};      // "C"
+inline constexpr FontStyle kResult{Face::Song, 10.5, true};
+inline constexpr FontStyle kSmall{Face::Song, 9, false};  // captions and lists that would not fit at 10.5 pt
 
 inline constexpr std::string_view kLambdaTip =
     "保温材料的导热系数 λ，单位 kJ/(m·h·℃)。\n以 W/(m·K) 给出的数值须乘以 3.6：1 W/(m·K) = 3.6 kJ/(m·h·℃)。";

@@ -4,8 +4,8 @@
 
 namespace orvane {
 
-MemoryForm::MemoryForm(const WindowSpec& spec) : spec_(spec) {
-    for (const ControlSpec& c : spec.controls) {
+MemoryForm::MemoryForm(const WindowTable& table) : table_(table) {
+    for (const ControlRow& c : table.controls) {
         controls_.emplace(std::string(c.name), State{&c, std::string(c.text), c.shown, c.selected, c.at.top});
     }
 }
@@ -28,15 +28,15 @@ void MemoryForm::setText(std::string_view name, std::string_view text) { state(n
 
 bool MemoryForm::isSelected(std::string_view option) const {
     const State& s = state(option);
-    if (s.spec->kind != ControlKind::Option) throw std::invalid_argument(std::string(option) + " is no option");
+    if (s.row->kind != ControlKind::Option) throw std::invalid_argument(std::string(option) + " is no option");
     return s.selected;
 }
 
 void MemoryForm::select(std::string_view option) {
     State& chosen = state(option);
-    if (chosen.spec->kind != ControlKind::Option) throw std::invalid_argument(std::string(option) + " is no option");
+    if (chosen.row->kind != ControlKind::Option) throw std::invalid_argument(std::string(option) + " is no option");
     for (auto& [name, s] : controls_) {
-        if (s.spec->kind == ControlKind::Option) s.selected = false;
+        if (s.row->kind == ControlKind::Option) s.selected = false;
     }
     chosen.selected = true;
 }

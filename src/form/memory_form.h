@@ -6,14 +6,14 @@
 #include <string>
 #include <string_view>
 
-#include "control_spec.h"
+#include "control_table.h"
 #include "form.h"
 
 namespace orvane {
 
 class MemoryForm final : public Form {
 public:
-    explicit MemoryForm(const WindowSpec& spec);
+    explicit MemoryForm(const WindowTable& table);
 
     std::string text(std::string_view name) const override;
     void setText(std::string_view name, std::string_view text) override;
@@ -27,11 +27,11 @@ public:
     // Selects an option button; the other options of the window are deselected.
     void select(std::string_view option);
     int refreshes() const { return refreshes_; }
-    const WindowSpec& spec() const { return spec_; }
+    const WindowTable& table() const { return table_; }
 
 private:
     struct State {
-        const ControlSpec* spec;
+        const ControlRow* row;
         std::string text;
         bool shown;
         bool selected;
@@ -40,7 +40,7 @@ private:
     State& state(std::string_view name);
     const State& state(std::string_view name) const;
 
-    const WindowSpec& spec_;
+    const WindowTable& table_;
     std::map<std::string, State, std::less<>> controls_;
     int refreshes_ = 0;
 };

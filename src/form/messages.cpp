@@ -15,10 +15,10 @@ std::string faultWord(FaultKind kind) {
 
 namespace {
 
-std::string stepText(const FaultReport& r, const WindowSpec& window) {
+std::string stepText(const FaultReport& r, const WindowTable& window) {
     switch (r.step) {
         case Step::ReadingInput: {
-            const ControlSpec* c = window.find(r.field);
+            const ControlRow* c = window.find(r.field);
             const std::string name = c != nullptr ? std::string(window.accessibleName(*c)) : r.field;
             return "读取“" + name + "”";
         }
@@ -82,7 +82,7 @@ Message describeNotice(const Notice& n) {
 
 }  // namespace
 
-Message describe(const Outcome& outcome, const WindowSpec& window) {
+Message describe(const Outcome& outcome, const WindowTable& window) {
     if (const auto* r = std::get_if<FaultReport>(&outcome)) {
         return {"数值错误", stepText(*r, window) + "时" + faultWord(r->kind) + "：" + hint(*r) + "。"};
     }

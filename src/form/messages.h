@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "control_spec.h"
+#include "control_table.h"
 #include "engine/outcome.h"
 
 namespace orvane {
@@ -16,7 +16,7 @@ struct Message {
 };
 
 // The message for an outcome that is not Done; `window` names the fields a fault report mentions.
-Message describe(const Outcome& outcome, const WindowSpec& window);
+Message describe(const Outcome& outcome, const WindowTable& window);
 
 std::string faultWord(FaultKind kind);
 

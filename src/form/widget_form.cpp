@@ -14,8 +14,8 @@ namespace {
 QString toQString(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 }  // namespace
 
-WidgetForm::WidgetForm(QWidget* window, const WindowSpec& spec) : window_(window) {
-    for (const ControlSpec& c : spec.controls) {
+WidgetForm::WidgetForm(QWidget* window, const WindowTable& table) : window_(window) {
+    for (const ControlRow& c : table.controls) {
         auto* w = window->findChild<QWidget*>(toQString(c.name), Qt::FindDirectChildrenOnly);
         if (w == nullptr) throw std::logic_error("window has no control " + std::string(c.name));
         widgets_.emplace(std::string(c.name), w);

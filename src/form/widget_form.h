@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "control_spec.h"
+#include "control_table.h"
 #include "form.h"
 
 class QWidget;
@@ -17,8 +17,8 @@ namespace orvane {
 
 class WidgetForm final : public Form {
 public:
-    // Finds the controls of `spec` among the children of `window` by object name.
-    WidgetForm(QWidget* window, const WindowSpec& spec);
+    // Finds the controls of `table` among the children of `window` by object name.
+    WidgetForm(QWidget* window, const WindowTable& table);
 
     std::string text(std::string_view name) const override;
     void setText(std::string_view name, std::string_view text) override;

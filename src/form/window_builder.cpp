@@ -71,7 +71,7 @@ QString wrapped(const QString& text, const QFontMetrics& fm, int width) {
     return out + line;
 }
 
-void setColours(QWidget* w, const ControlSpec& c, QPalette::ColorRole ground, QPalette::ColorRole ink) {
+void setColours(QWidget* w, const ControlRow& c, QPalette::ColorRole ground, QPalette::ColorRole ink) {
     if (!c.background && !c.foreground) return;
     QPalette pal = w->palette();
     if (c.background) pal.setColor(ground, toColor(*c.background));
@@ -80,7 +80,7 @@ void setColours(QWidget* w, const ControlSpec& c, QPalette::ColorRole ground, QP
     if (c.background) w->setAutoFillBackground(true);
 }
 
-QWidget* makeControl(QWidget* window, const ControlSpec& c, std::span<const Decoration> decorations,
+QWidget* makeControl(QWidget* window, const ControlRow& c, std::span<const Decoration> decorations,
                      QButtonGroup* options) {
     const QString text = toQString(c.text);
     switch (c.kind) {
@@ -146,55 +146,55 @@ bool takesFocus(ControlKind kind) {
 
 }  // namespace
 
-QFont fontFor(const FontSpec& spec) {
+QFont fontFor(const FontStyle& style) {
     QFont font;
-    if (spec.face == Face::Hei) {
+    if (style.face == Face::Hei) {
         font.setFamilies({"黑体", "SimHei", "Noto Sans CJK SC", "WenQuanYi Zen Hei", "Droid Sans Fallback"});
         font.setStyleHint(QFont::SansSerif);
     } else {
         font.setFamilies({"宋体", "SimSun", "Noto Serif CJK SC", "AR PL UMing CN", "Noto Sans CJK SC"});
         font.setStyleHint(QFont::Serif);
     }
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
+    font.setPointSizeF(style.points);
+    font.setBold(style.bold);
     return font;
 }
 
-void buildWindow(QWidget* window, const WindowSpec& spec, std::span<const Decoration> decorations) {
-    window->setObjectName(toQString(spec.objectName));
-    window->setWindowTitle(toQString(spec.caption));
-    window->setAccessibleName(toQString(spec.caption));
-    window->setFixedSize(twipsToPixels(spec.width), twipsToPixels(spec.height));
+void buildWindow(QWidget* window, const WindowTable& table, std::span<const Decoration> decorations) {
+    window->setObjectName(toQString(table.objectName));
+    window->setWindowTitle(toQString(table.caption));
+    window->setAccessibleName(toQString(table.caption));
+    window->setFixedSize(twipsToPixels(table.width), twipsToPixels(table.height));
     QPalette pal = window->palette();
-    pal.setColor(QPalette::Window, toColor(spec.background));
+    pal.setColor(QPalette::Window, toColor(table.background));
     window->setPalette(pal);
     window->setAutoFillBackground(true);
     window->setFont(fontFor({}));
 
     auto* options = new QButtonGroup(window);
-    for (const ControlSpec& c : spec.controls) {
+    for (const ControlRow& c : table.controls) {
         QWidget* w = makeControl(window, c, decorations, options);
         w->setObjectName(toQString(c.name));
         w->setGeometry(twipsToPixels(c.at.left), twipsToPixels(c.at.top), twipsToPixels(c.at.width),
                        twipsToPixels(c.at.height));
         w->setFont(fontFor(c.font));
         if (c.kind != ControlKind::Picture && c.kind != ControlKind::Lamp) {
-            w->setAccessibleName(toQString(spec.accessibleName(c)));
+            w->setAccessibleName(toQString(table.accessibleName(c)));
         }
         if (!c.toolTip.empty()) w->setToolTip(toQString(c.toolTip));
         if (!c.shown) w->hide();
     }
-    applyTabOrder(window, spec);
+    applyTabOrder(window, table);
 }
 
-void applyTabOrder(QWidget* window, const WindowSpec& spec) {
+void applyTabOrder(QWidget* window, const WindowTable& table) {
     struct Stop {
         QWidget* widget;
         int top;
         int left;
     };
     std::vector<Stop> stops;
-    for (const ControlSpec& c : spec.controls) {
+    for (const ControlRow& c : table.controls) {
         if (!takesFocus(c.kind)) continue;
         if (auto* w = window->findChild<QWidget*>(toQString(c.name), Qt::FindDirectChildrenOnly)) {
             stops.push_back({w, w->y(), w->x()});

@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "control_spec.h"
+#include "control_table.h"
 
 class QPainter;
 class QRect;
@@ -22,14 +22,14 @@ struct Decoration {
     PaintFunction paint;
 };
 
-void buildWindow(QWidget* window, const WindowSpec& spec, std::span<const Decoration> decorations);
+void buildWindow(QWidget* window, const WindowTable& table, std::span<const Decoration> decorations);
 
 // The font of a control. "宋体" and "黑体" are Windows faces: where they are missing a Song (serif)
 // or Hei (sans) CJK face installed with the program takes their place.
-QFont fontFor(const FontSpec& spec);
+QFont fontFor(const FontStyle& style);
 
 // Chains the focusable controls in the order of the rows on screen, left to right within a row.
 // Hidden controls drop out of the chain by themselves.
-void applyTabOrder(QWidget* window, const WindowSpec& spec);
+void applyTabOrder(QWidget* window, const WindowTable& table);
 
 }  // namespace orvane

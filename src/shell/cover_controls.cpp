@@ -8,9 +8,9 @@ namespace {
 
 using enum ControlKind;
 
-constexpr FontSpec kButtonFont{Face::Song, 15, true};
+constexpr FontStyle kButtonFont{Face::Song, 15, true};
 
-constexpr std::array kControls = std::to_array<ControlSpec>({
+constexpr std::array kControls = std::to_array<ControlRow>({
     // Frames and lines first: they lie behind the title and the buttons.
     {.name = "Shape1", .kind = Picture, .at = {240, 960, 8520, 1530}},    // frame around the title
     {.name = "Shape5", .kind = Picture, .at = {240, 2640, 5985, 4320}},   // frame around the picture
@@ -31,7 +31,7 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
     {.name = "Command3", .kind = Command, .text = "退 出", .at = {6600, 5520, 2040, 660}, .font = kButtonFont},
 });
 
-constexpr WindowSpec kCover{
+constexpr WindowTable kCover{
     .objectName = "安全计算封面",
     .caption = "压力容器安全技术监察规程                                                            ",
     .width = 9000,
@@ -42,6 +42,6 @@ constexpr WindowSpec kCover{
 
 }  // namespace
 
-const WindowSpec& coverSpec() { return kCover; }
+const WindowTable& coverTable() { return kCover; }
 
 }  // namespace orvane::shell

@@ -1,10 +1,10 @@
 #pragma once
 // The cover window "安全计算封面": its control table.
 
-#include "form/control_spec.h"
+#include "form/control_table.h"
 
 namespace orvane::shell {
 
-const WindowSpec& coverSpec();
+const WindowTable& coverTable();
 
 }  // namespace orvane::shell

@@ -18,7 +18,7 @@ QPushButton* button(QWidget* w, const char* name) {
 }  // namespace
 
 CoverWindow::CoverWindow(ProgramValues& shared, QWidget* parent) : QWidget(parent), shared_(shared) {
-    buildWindow(this, coverSpec(), coverDecorations());
+    buildWindow(this, coverTable(), coverDecorations());
     connect(button(this, "Command1"), &QPushButton::clicked, this, &CoverWindow::openValveWindow);
     connect(button(this, "Command2"), &QPushButton::clicked, this, &CoverWindow::openDiscWindow);
     connect(button(this, "Command3"), &QPushButton::clicked, this, &CoverWindow::exitProgram);

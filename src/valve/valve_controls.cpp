@@ -14,7 +14,7 @@ using enum ControlKind;
 using namespace look;
 
 // clang-format off
-constexpr std::array kControls = std::to_array<ControlSpec>({
+constexpr std::array kControls = std::to_array<ControlRow>({
     // Title and lift type.
     {.name = "Label9", .kind = Label, .text = "安 全 阀 计 算", .at = {1200, 360, 3660, 705},
      .background = kTeal, .foreground = kWhite, .font = kTitle, .centred = true},
@@ -150,7 +150,7 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
 });
 // clang-format on
 
-constexpr WindowSpec kWindow{
+constexpr WindowTable kWindow{
     .objectName = "安全阀",
     .caption = "超压泄放装置计算 （按GB150-1998及《压力容器安全技术监察规程》编制）",
     .width = 9165,
@@ -161,6 +161,6 @@ constexpr WindowSpec kWindow{
 
 }  // namespace
 
-const WindowSpec& windowSpec() { return kWindow; }
+const WindowTable& windowTable() { return kWindow; }
 
 }  // namespace orvane::valve

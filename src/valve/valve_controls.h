@@ -3,11 +3,11 @@
 
 #include <string_view>
 
-#include "form/control_spec.h"
+#include "form/control_table.h"
 
 namespace orvane::valve {
 
-const WindowSpec& windowSpec();
+const WindowTable& windowTable();
 
 // Lift type options and their captions.
 inline constexpr std::string_view kFullLift = "Option1";         // "全 启 式"

@@ -30,13 +30,13 @@ struct Rgb {
 
 enum class Face { Song, Hei };
 
-struct FontSpec {
+struct FontStyle {
     Face face = Face::Song;
     double points = 10.5;
     bool bold = false;
 };
 
-struct ControlSpec {
+struct ControlRow {
     std::string_view name = {};
     ControlKind kind = ControlKind::Label;
     std::string_view text = {};  // caption, or the default text of a field or list
@@ -47,21 +47,21 @@ struct ControlSpec {
     bool selected = false;   // options: selected when the window opens
     std::optional<Rgb> background = {};
     std::optional<Rgb> foreground = {};
-    FontSpec font = {};
+    FontStyle font = {};
     std::string_view toolTip = {};
     bool centred = false;  // labels: the caption is centred
 };
 
-struct WindowSpec {
+struct WindowTable {
     std::string_view objectName;  // the window's name
     std::string_view caption;     // title bar text
     int width = 0, height = 0;    // client area, twips
     Rgb background;
-    std::span<const ControlSpec> controls;
+    std::span<const ControlRow> controls;
 
-    const ControlSpec* find(std::string_view name) const;
+    const ControlRow* find(std::string_view name) const;
     // The caption that names a field: its label's caption, trimmed; a button's own caption.
-    std::string_view accessibleName(const ControlSpec& c) const;
+    std::string_view accessibleName(const ControlRow& c) const;
 };
 
 // 1 twip = 1/1440 inch; at 96 dpi 15 twips make a pixel.

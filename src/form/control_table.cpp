@@ -1,12 +1,12 @@
-#include "control_spec.h"
+#include "control_table.h"
 
 #include <algorithm>
 
 namespace orvane {
 
-const ControlSpec* WindowSpec::find(std::string_view name) const {
+const ControlRow* WindowTable::find(std::string_view name) const {
     const auto it = std::find_if(controls.begin(), controls.end(),
-                                 [name](const ControlSpec& c) { return c.name == name; });
+                                 [name](const ControlRow& c) { return c.name == name; });
     return it == controls.end() ? nullptr : &*it;
 }
 
@@ -18,9 +18,9 @@ std::string_view trimmed(std::string_view s) {
 }
 }  // namespace
 
-std::string_view WindowSpec::accessibleName(const ControlSpec& c) const {
+std::string_view WindowTable::accessibleName(const ControlRow& c) const {
     if (!c.label.empty()) {
-        if (const ControlSpec* l = find(c.label)) return trimmed(l->text);
+        if (const ControlRow* l = find(c.label)) return trimmed(l->text);
     }
     return trimmed(c.text);
 }
