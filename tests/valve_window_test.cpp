@@ -71,6 +71,7 @@ TEST_F(ValveWindowTest, ACompleteSizingFromTheMediumChoiceToTheSixResults) {
     EXPECT_EQ(textOf(w, "Text16"), "50");
     EXPECT_EQ(textOf(w, "Text13"), "0.840000012516975");
     EXPECT_EQ(textOf(w, "Text14"), "11.19179");
+    screenshot(w, "valve-air-sized");
 }
 
 TEST_F(ValveWindowTest, PastedTextCountsLikeTypedText) {
