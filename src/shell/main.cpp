@@ -1,6 +1,7 @@
 // Orvane: sizing of the over-pressure relief devices of pressure vessels (safety valves and
 // bursting discs) after GB 150-1998 Appendix B. Starts at the cover window.
 #include <QApplication>
+#include <QEvent>
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
@@ -18,6 +19,16 @@ bool displayAvailable() {
     };
     return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
 }
+
+// Start-up measurement (bench/startup.sh): with ORVANE_QUIT_WHEN_SHOWN set, the program ends once
+// the cover window has been painted for the first time.
+class QuitWhenPainted final : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 }  // namespace
 
@@ -38,6 +49,8 @@ int main(int argc, char* argv[]) {
 
     orvane::ProgramValues shared;
     orvane::shell::CoverWindow cover(shared);
+    QuitWhenPainted quitWhenPainted;
+    if (qEnvironmentVariableIsSet("ORVANE_QUIT_WHEN_SHOWN")) cover.installEventFilter(&quitWhenPainted);
     cover.show();
     return QApplication::exec();
 }
