@@ -98,6 +98,16 @@ TEST(WriteNumber, DoublePrecisionShowsTheWideningErrorOfASingleInput) {
     EXPECT_EQ(writeDouble(329), "329");
 }
 
+TEST(WriteNumber, TheLargestDoublesShowATextThatReadsBack) {
+    for (double d : {DBL_MAX, -DBL_MAX, 1.797693134862315e308, 1.79769313486231e308}) {
+        const std::string text = writeDouble(d);
+        EXPECT_NO_THROW((void)readNumber(text)) << text;
+        EXPECT_EQ(writeDouble(readNumber(text)), text);
+    }
+    EXPECT_EQ(writeDouble(DBL_MAX), "1.79769313486231E+308");
+    EXPECT_EQ(writeDouble(1.7976931348623e308), "1.7976931348623E+308");
+}
+
 TEST(WriteNumber, IntegersArePlain) {
     EXPECT_EQ(writeInteger(150), "150");
     EXPECT_EQ(writeInteger(0), "0");

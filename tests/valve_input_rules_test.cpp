@@ -254,6 +254,15 @@ TEST_F(ValveInputParameters, ACompleteSizingFromTheMediumChoice) {
     EXPECT_EQ(form.text("Text14"), "11.19179");
 }
 
+TEST_F(ValveInputParameters, ALatentHeatAtTheTopOfTheRangeIsWrittenSoThatItReadsBack) {
+    type({{"Text18", "1.7976931348623157e308"}, {"Text7", "100"}, {"Text1", "饱和气"}});
+    ASSERT_TRUE(isDone(calculate(form, q, shared)));
+    press();  // steam has no latent heat: the stored one is written back
+    EXPECT_EQ(form.text("Text18"), "1.79769313486231E+308");
+    form.setText("Text7", "100");
+    EXPECT_TRUE(isDone(calculate(form, q, shared)));
+}
+
 TEST_F(ValveInputParameters, ClearEmptiesTheOutputsAndLightsTheLampUnlessTheMediumIsSteam) {
     for (const auto& [medium, lampAfter] : {std::pair{"水蒸气", false}, {"空气", true}, {"水蒸气 ", true}}) {
         form.setText("Combo1", medium);

@@ -218,7 +218,14 @@ std::string writeGeneral(double value, int precision) {
 
 std::string writeSingle(float value) { return writeGeneral(static_cast<double>(value), 7); }
 
-std::string writeDouble(double value) { return writeGeneral(value, 15); }
+std::string writeDouble(double value) {
+    // Rounded to 15 digits, the doubles next to the largest one would give a text beyond the double
+    // range, which could not be read back: they show as the largest 15-digit number below it.
+    constexpr double kLargestFifteenDigits = 1.79769313486231e308;
+    if (value > kLargestFifteenDigits) return "1.79769313486231E+308";
+    if (value < -kLargestFifteenDigits) return "-1.79769313486231E+308";
+    return writeGeneral(value, 15);
+}
 
 std::string writeInteger(std::int64_t value) { return std::to_string(value); }
 
