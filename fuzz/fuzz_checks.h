@@ -140,7 +140,6 @@ inline void checkWrittenNumber(std::string_view t, Written how, std::string_view
         return;
     }
     const int maxDigits = how == Written::Single ? 7 : 15;
-    if (how == Written::Double && knownUnreadableDoubleText(t)) return;
     if (const std::string problem = numberTextProblem(t, maxDigits); !problem.empty()) {
         fail("%s: \"%s\" is no number text (%s)", w.c_str(), printable(t).c_str(), problem.c_str());
     }

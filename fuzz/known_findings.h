@@ -19,12 +19,4 @@ inline bool knownUnstableSingleText(std::string_view written, std::string_view r
            (written == "1E-38" && rewritten == "9.999999E-39") || (written == "-1E-38" && rewritten == "-9.999999E-39");
 }
 
-// writeDouble of the doubles from 1.797693134862315E+308 to the largest rounds to 15 digits upwards,
-// "1.79769313486232E+308", beyond the double range: reading it back is an overflow. Inputs:
-// fuzz/findings/number_text-writeDouble-largest-overflows, calculators-latent-heat-largest-double.
-inline bool knownUnreadableDoubleText(std::string_view written) {
-    if (kStrict) return false;
-    return written == "1.79769313486232E+308" || written == "-1.79769313486232E+308";
-}
-
 }  // namespace orvane::fuzz
