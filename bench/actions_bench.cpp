@@ -20,20 +20,27 @@ namespace {
 
 using namespace orvane;
 
-void ValveCalculate(benchmark::State& state) {
-    MemoryForm form(valve::windowTable());
-    valve::ValveQuantities q;
+// Calculate of a window after input parameters with "空气", the capacity emptied before each run.
+template <class Quantities>
+void Calculate(benchmark::State& state, const WindowTable& (*table)(),
+               Outcome (*inputParameters)(Form&, Quantities&, ProgramValues&),
+               Outcome (*calculate)(Form&, Quantities&, ProgramValues&)) {
+    MemoryForm form(table());
+    Quantities q;
     ProgramValues shared;
     form.setText("Combo1", "空气");
-    if (!isDone(valve::inputParameters(form, q, shared))) state.SkipWithError("input parameters failed");
+    if (!isDone(inputParameters(form, q, shared))) state.SkipWithError("input parameters failed");
     for (auto _ : state) {
         form.setText("Text7", "");
-        const Outcome o = valve::calculate(form, q, shared);
+        const Outcome o = calculate(form, q, shared);
         benchmark::DoNotOptimize(o);
         if (!isDone(o)) state.SkipWithError("Calculate did not finish");
     }
 }
-BENCHMARK(ValveCalculate);
+BENCHMARK_CAPTURE(Calculate, Valve, &valve::windowTable, &valve::inputParameters, &valve::calculate);
+#if ORVANE_BENCH_DISC
+BENCHMARK_CAPTURE(Calculate, Disc, &disc::windowTable, &disc::inputParameters, &disc::calculate);
+#endif
 
 void ValveInputParameters(benchmark::State& state) {
     MemoryForm form(valve::windowTable());
@@ -62,22 +69,5 @@ void MemoryFormReadText(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(form.text("Text24"));
 }
 BENCHMARK(MemoryFormReadText);
-
-#if ORVANE_BENCH_DISC
-void DiscCalculate(benchmark::State& state) {
-    MemoryForm form(disc::windowTable());
-    disc::DiscQuantities q;
-    ProgramValues shared;
-    form.setText("Combo1", "空气");
-    if (!isDone(disc::inputParameters(form, q, shared))) state.SkipWithError("input parameters failed");
-    for (auto _ : state) {
-        form.setText("Text7", "");
-        const Outcome o = disc::calculate(form, q, shared);
-        benchmark::DoNotOptimize(o);
-        if (!isDone(o)) state.SkipWithError("Calculate did not finish");
-    }
-}
-BENCHMARK(DiscCalculate);
-#endif
 
 }  // namespace

@@ -262,7 +262,7 @@ enum class Results { Untouched, Written };
 // The six results as a completed action leaves them: `empty` lists those that must be empty, the
 // others must hold a number (standard sizes: an integer).
 void expectResults(const WindowUnderTest& w, ActionKind action, const Snapshot& before, Results how,
-                   std::initializer_list<std::string_view> empty = {}, const char* outcome = "") {
+                   const std::vector<std::string_view>& empty = {}, const char* outcome = "") {
     const std::string where = std::string(w.name) + " " + actionName(action) + " (" + outcome + ")";
     for (std::string_view o : w.outputs) {
         const bool written = w.form.written().contains(o);
@@ -330,6 +330,53 @@ void checkFinite(const SizingQuantities& q, const ProgramValues& shared, const c
     }
 }
 
+// The rules every window's actions share: C empties the six results; input parameters leaves them
+// and gives no notice; a fault report, and a notice given before anything is computed, leave them.
+// Returns false for the outcomes of Calculate whose results the window checks itself.
+bool checkSharedRules(const WindowUnderTest& w, ActionKind a, const Outcome& outcome, const Snapshot& before) {
+    switch (a) {
+        case ActionKind::Clear:
+            expectResults(w, a, before, Results::Written, {w.outputs.begin(), w.outputs.end()}, "clear");
+            return true;
+        case ActionKind::InputParameters:
+            if (std::holds_alternative<Notice>(outcome)) fail("%s input parameters gives a notice", w.name);
+            expectResults(w, a, before, Results::Untouched, {}, "input parameters");
+            return true;
+        case ActionKind::Calculate: break;
+    }
+    if (std::holds_alternative<FaultReport>(outcome)) {
+        expectResults(w, a, before, Results::Untouched, {}, "fault");
+        return true;
+    }
+    if (const auto* n = std::get_if<Notice>(&outcome)) {
+        switch (n->kind) {
+            case NoticeKind::UnknownReliefCase:
+            case NoticeKind::UnsupportedReliefCase:
+            case NoticeKind::MissingWettedHeight:
+                expectResults(w, a, before, Results::Untouched, {}, "notice before computing");
+                return true;
+            case NoticeKind::NoAreaEquation:
+            case NoticeKind::ThroatAboveStandard: break;
+        }
+    }
+    return false;
+}
+
+// How the actions write numbers into the fields both windows have.
+std::map<std::string_view, Written> sharedNumberFields() {
+    return {{"Text2", Written::Double},  {"Text3", Written::Single},  {"Text7", Written::Single},
+            {"Text8", Written::Single},  {"Text9", Written::Single},  {"Text10", Written::Single},
+            {"Text11", Written::Single}, {"Text12", Written::Single}, {"Text14", Written::Single},
+            {"Text15", Written::Double}, {"Text16", Written::Integer}, {"Text18", Written::Double}};
+}
+
+template <class... Extra>
+std::map<std::string_view, Written> numberFields(Extra... extra) {
+    std::map<std::string_view, Written> fields = sharedNumberFields();
+    (fields.insert_or_assign(extra.first, extra.second), ...);
+    return fields;
+}
+
 // ---------------------------------------------------------------------------------------------
 // The safety valve window.
 
@@ -341,20 +388,7 @@ struct Valve {
     WindowUnderTest w{"valve",
                       fresh(),
                       {"Text7", "Text8", "Text15", "Text17", "Text16", "Text13"},
-                      {{"Text2", Written::Double},
-                       {"Text3", Written::Single},
-                       {"Text7", Written::Single},
-                       {"Text8", Written::Single},
-                       {"Text9", Written::Single},
-                       {"Text10", Written::Single},
-                       {"Text11", Written::Single},
-                       {"Text12", Written::Single},
-                       {"Text13", Written::Double},
-                       {"Text14", Written::Single},
-                       {"Text15", Written::Double},
-                       {"Text16", Written::Integer},
-                       {"Text17", Written::Integer},
-                       {"Text18", Written::Double}},
+                      numberFields(std::pair{"Text13", Written::Double}, std::pair{"Text17", Written::Integer}),
                       true};
     valve::ValveQuantities q;
     std::array<float, 2> ownQuantities() const { return {q.Pd, q.Pw}; }
@@ -369,23 +403,9 @@ struct Valve {
     }
 
     void check(ActionKind a, const Outcome& outcome, const Snapshot& before) {
-        const char* done = "done";
-        switch (a) {
-            case ActionKind::Clear:
-                expectResults(w, a, before, Results::Written, {"Text7", "Text8", "Text15", "Text17", "Text16", "Text13"});
-                return;
-            case ActionKind::InputParameters:
-                if (std::holds_alternative<Notice>(outcome)) fail("valve input parameters gives a notice");
-                expectResults(w, a, before, Results::Untouched, {}, "input parameters");
-                return;
-            case ActionKind::Calculate: break;
-        }
-        if (std::holds_alternative<FaultReport>(outcome)) {
-            expectResults(w, a, before, Results::Untouched, {}, "fault");
-            return;
-        }
+        if (checkSharedRules(w, a, outcome, before)) return;
         if (isDone(outcome)) {
-            expectResults(w, a, before, Results::Written, {}, done);
+            expectResults(w, a, before, Results::Written, {}, "done");
             const int throat = static_cast<int>(readNumber(w.memory.text("Text17")));
             const double d = readNumber(w.memory.text("Text15"));
             const bool full = valve::selectedLiftType(w.memory) == valve::LiftType::Full;
@@ -397,24 +417,16 @@ struct Valve {
             return;
         }
         const Notice& n = std::get<Notice>(outcome);
-        switch (n.kind) {
-            case NoticeKind::UnknownReliefCase:
-            case NoticeKind::UnsupportedReliefCase:
-            case NoticeKind::MissingWettedHeight:
-                expectResults(w, a, before, Results::Untouched, {}, "notice before computing");
-                return;
-            case NoticeKind::NoAreaEquation:
-                expectResults(w, a, before, Results::Written, {"Text8", "Text15", "Text17", "Text16"}, "no area equation");
-                if (w.memory.text("Text7").empty() || w.memory.text("Text13").empty()) {
-                    fail("valve Calculate, no area equation: capacity or opening pressure empty");
-                }
-                return;
-            case NoticeKind::ThroatAboveStandard:
-                expectResults(w, a, before, Results::Written, {"Text17", "Text16"}, "throat above standard");
-                if (!(readNumber(w.memory.text("Text15")) > n.limit)) {
-                    fail("valve Calculate: throat %s is not above the standard %g", w.memory.text("Text15").c_str(), n.limit);
-                }
-                return;
+        if (n.kind == NoticeKind::NoAreaEquation) {
+            expectResults(w, a, before, Results::Written, {"Text8", "Text15", "Text17", "Text16"}, "no area equation");
+            if (w.memory.text("Text7").empty() || w.memory.text("Text13").empty()) {
+                fail("valve Calculate, no area equation: capacity or opening pressure empty");
+            }
+            return;
+        }
+        expectResults(w, a, before, Results::Written, {"Text17", "Text16"}, "throat above standard");
+        if (!(readNumber(w.memory.text("Text15")) > n.limit)) {
+            fail("valve Calculate: throat %s is not above the standard %g", w.memory.text("Text15").c_str(), n.limit);
         }
     }
 };
@@ -431,19 +443,7 @@ struct Disc {
     WindowUnderTest w{"disc",
                       fresh(),
                       {"Text7", "Text8", "Text15", "Text16", "Text13", "Text3"},
-                      {{"Text2", Written::Double},
-                       {"Text3", Written::Single},
-                       {"Text7", Written::Single},
-                       {"Text8", Written::Single},
-                       {"Text9", Written::Single},
-                       {"Text10", Written::Single},
-                       {"Text11", Written::Single},
-                       {"Text12", Written::Single},
-                       {"Text13", Written::Single},
-                       {"Text14", Written::Single},
-                       {"Text15", Written::Double},
-                       {"Text16", Written::Integer},
-                       {"Text18", Written::Double}},
+                      numberFields(std::pair{"Text13", Written::Single}),
                       false};
     disc::DiscQuantities q;
     std::array<float, 2> ownQuantities() const { return {q.Pb, q.Pd}; }
@@ -458,20 +458,7 @@ struct Disc {
     }
 
     void check(ActionKind a, const Outcome& outcome, const Snapshot& before) {
-        switch (a) {
-            case ActionKind::Clear:
-                expectResults(w, a, before, Results::Written, {"Text7", "Text8", "Text15", "Text16", "Text13", "Text3"});
-                return;
-            case ActionKind::InputParameters:
-                if (std::holds_alternative<Notice>(outcome)) fail("disc input parameters gives a notice");
-                expectResults(w, a, before, Results::Untouched, {}, "input parameters");
-                return;
-            case ActionKind::Calculate: break;
-        }
-        if (std::holds_alternative<FaultReport>(outcome)) {
-            expectResults(w, a, before, Results::Untouched, {}, "fault");
-            return;
-        }
+        if (checkSharedRules(w, a, outcome, before)) return;
         if (isDone(outcome)) {
             // The nominal size is empty above DN 200.
             const bool above = readNumber(w.memory.text("Text15")) > 200;
@@ -486,20 +473,10 @@ struct Disc {
             }
             return;
         }
-        const Notice& n = std::get<Notice>(outcome);
-        switch (n.kind) {
-            case NoticeKind::UnknownReliefCase:
-            case NoticeKind::UnsupportedReliefCase:
-            case NoticeKind::MissingWettedHeight:
-                expectResults(w, a, before, Results::Untouched, {}, "notice before computing");
-                return;
-            case NoticeKind::NoAreaEquation:
-                expectResults(w, a, before, Results::Written, {"Text8", "Text15", "Text16"}, "no area equation");
-                for (const char* f : {"Text7", "Text13", "Text3"}) {
-                    if (w.memory.text(f).empty()) fail("disc Calculate, no area equation: %s empty", f);
-                }
-                return;
-            case NoticeKind::ThroatAboveStandard: fail("disc Calculate gives a throat notice");
+        if (std::get<Notice>(outcome).kind != NoticeKind::NoAreaEquation) fail("disc Calculate gives a throat notice");
+        expectResults(w, a, before, Results::Written, {"Text8", "Text15", "Text16"}, "no area equation");
+        for (const char* f : {"Text7", "Text13", "Text3"}) {
+            if (w.memory.text(f).empty()) fail("disc Calculate, no area equation: %s empty", f);
         }
     }
 };
