@@ -28,7 +28,8 @@ using orvane::fuzz::fail;
 using orvane::fuzz::printable;
 
 // One code point at `pos` as the reader decodes UTF-8 (lead byte and continuation bytes; a broken
-// sequence is one character that is no part of a number).
+// sequence, an overlong form, a surrogate or a value beyond U+10FFFF is one character that is no part
+// of a number).
 char32_t codePoint(std::string_view s, std::size_t& pos) {
     constexpr char32_t kBroken = 0xFFFFFFFF;
     const auto b = static_cast<unsigned char>(s[pos]);
@@ -49,6 +50,11 @@ char32_t codePoint(std::string_view s, std::size_t& pos) {
             return kBroken;
         }
         cp = (cp << 6) | (c & 0x3Fu);
+    }
+    constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+    if (cp < kSmallest[extra] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
+        ++pos;
+        return kBroken;
     }
     pos += static_cast<std::size_t>(extra) + 1;
     return cp;

@@ -46,7 +46,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"２Ｅ－１", 0.2}, ReadCase{"\u3000" "3", 3}, ReadCase{"1。5", 1.5}, ReadCase{"−4", -4},
         ReadCase{"１２ＭＰａ", 12}, ReadCase{"压力1", 0},
         // Broken UTF-8 is no number and no crash.
-        ReadCase{"\xE3\x80", 0}, ReadCase{"\xFF" "1", 0}, ReadCase{"1\xEF\xBC", 1}));
+        ReadCase{"\xE3\x80", 0}, ReadCase{"\xFF" "1", 0}, ReadCase{"1\xEF\xBC", 1},
+        // An overlong encoding of a digit is no digit.
+        ReadCase{"\xC0\xB1", 0}, ReadCase{"\xE0\x80\xB1", 0}, ReadCase{"2\xC0\xAE" "5", 2}));
 
 TEST(ReadNumber, ReportsANumberBeyondTheDoubleRangeAsOverflow) {
     for (const char* text : {"1e999", "-1e999", "1.8e308", "9999e305", "1e99999999999999999999",
@@ -112,6 +114,16 @@ TEST(WriteNumber, IntegersArePlain) {
     EXPECT_EQ(writeInteger(150), "150");
     EXPECT_EQ(writeInteger(0), "0");
     EXPECT_EQ(writeInteger(-12), "-12");
+}
+
+TEST(WriteNumber, ASingleNextToATextOfItsNeighbourShowsTheNeighboursText) {
+    // 1.00000006e+28 rounds to "1E+28", which reads as the float 9.99999944e+27: it shows that float's
+    // text, so that a capacity carried over in its field keeps its text on the next Calculate.
+    for (const char* typed : {"1.0000001e28", "1e28", "1.0000001e-38", "-1.0000001e28"}) {
+        const std::string once = writeSingle(static_cast<float>(readNumber(typed)));
+        EXPECT_EQ(writeSingle(static_cast<float>(readNumber(once))), once) << typed;
+    }
+    EXPECT_EQ(writeSingle(static_cast<float>(readNumber("1.0000001e28"))), "9.999999E+27");
 }
 
 TEST(WriteNumber, WhatIsWrittenReadsBackToTheSameValue) {

@@ -39,6 +39,11 @@ char32_t decode(std::string_view s, std::size_t pos, std::size_t& length) {
         cp = (cp << 6) | (b & 0x3Fu);
     }
     length = static_cast<std::size_t>(extra) + 1;
+    constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+    if (cp < kSmallest[extra] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
+        length = 1;
+        return 0;  // an overlong form or no character: not a digit in disguise
+    }
     return cp;
 }
 
@@ -216,7 +221,14 @@ std::string writeGeneral(double value, int precision) {
 
 }  // namespace
 
-std::string writeSingle(float value) { return writeGeneral(static_cast<double>(value), 7); }
+std::string writeSingle(float value) {
+    const std::string text = writeGeneral(static_cast<double>(value), 7);
+    // A few floats (next to 1E+28 and 1E-38) round to a 7-digit text that names a neighbouring float
+    // with a 7-digit text of its own. They show that one: a text the program writes reads back to a
+    // float that is written the same way again, so a value carried over in a field does not change.
+    const auto named = static_cast<float>(readNumber(text));
+    return named == value ? text : writeGeneral(static_cast<double>(named), 7);
+}
 
 std::string writeDouble(double value) {
     // Rounded to 15 digits, the doubles next to the largest one would give a text beyond the double

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "messages.h"
+#include "qt_texts.h"
 
 namespace orvane {
 
@@ -44,6 +45,7 @@ QMessageBox* CalculatorWindow::openMessage() const {
 void CalculatorWindow::report(const Outcome& outcome) {
     if (isDone(outcome)) return;
     if (QMessageBox* previous = openMessage()) previous->close();
+    ensureChineseQtTexts();
     const Message m = describe(outcome, table_);
     const bool fault = std::holds_alternative<FaultReport>(outcome);
     auto* box = new QMessageBox(fault ? QMessageBox::Warning : QMessageBox::Information, QString::fromStdString(m.title),

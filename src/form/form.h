@@ -27,7 +27,7 @@ public:
     // Top of the control within the client area, in twips.
     virtual int top(std::string_view name) const = 0;
     virtual void setTop(std::string_view name, int twips) = 0;
-    // The window's own parameterless operation that each action runs first: a repaint.
+    // The window's own parameterless operation that each action runs first.
     virtual void refresh() = 0;
 
 protected:

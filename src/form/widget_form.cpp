@@ -80,6 +80,8 @@ void WidgetForm::setTop(std::string_view name, int twips) {
     tops_.find(name)->second = twips;
 }
 
-void WidgetForm::refresh() { window_->update(); }
+// The window's own parameterless operation that every action runs first. The fields an action
+// changes repaint themselves, so repainting the whole window here would only cost time.
+void WidgetForm::refresh() { window_->ensurePolished(); }
 
 }  // namespace orvane

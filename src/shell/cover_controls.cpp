@@ -8,7 +8,7 @@ namespace {
 
 using enum ControlKind;
 
-constexpr FontStyle kButtonFont{Face::Song, 15, true};
+constexpr FontStyle kButtonFont{Face::Song, 15, false};  // one weight: the cover loads one face
 
 constexpr std::array kControls = std::to_array<ControlRow>({
     // Frames and lines first: they lie behind the title and the buttons.
@@ -22,7 +22,7 @@ constexpr std::array kControls = std::to_array<ControlRow>({
     {.name = "Line3", .kind = Picture, .at = {240, 7080, 8520, 30}},
     {.name = "Image1", .kind = Picture, .at = {1575, 240, 5925, 615}},    // banner, 395 x 41 px
     {.name = "Label1", .kind = Label, .text = "【Orvane】", .at = {360, 1020, 8280, 840},
-     .foreground = Rgb{0, 64, 128}, .font = {Face::Song, 26, true}, .centred = true},
+     .foreground = Rgb{0, 64, 128}, .font = {Face::Song, 26, false}, .centred = true},
     {.name = "Label2", .kind = Label, .text = "轻松计算", .at = {360, 1860, 8280, 540},
      .foreground = Rgb{128, 0, 0}, .font = {Face::Song, 20, false}, .centred = true},
     {.name = "Picture1", .kind = Picture, .at = {315, 2715, 5835, 4170}},  // 389 x 278 px

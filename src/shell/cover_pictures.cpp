@@ -34,7 +34,6 @@ void banner(QPainter& p, const QRect& r) {
     }
     QFont f = p.font();
     f.setPointSizeF(11);
-    f.setBold(true);
     p.setFont(f);
     p.setPen(Qt::white);
     p.drawText(r, Qt::AlignCenter, "超压泄放装置计算  ·  GB 150-1998 附录B");

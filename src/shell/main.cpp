@@ -2,13 +2,11 @@
 // bursting discs) after GB 150-1998 Appendix B. Starts at the cover window.
 #include <QApplication>
 #include <QEvent>
-#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 
 #include "cover_window.h"
 #include "engine/quantities.h"
-#include "qt_texts.h"
 
 namespace {
 
@@ -25,7 +23,9 @@ bool displayAvailable() {
 class QuitWhenPainted final : public QObject {
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        if (event->type() == QEvent::Paint) {
+            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        }
         return QObject::eventFilter(watched, event);
     }
 };
@@ -43,9 +43,6 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Orvane");
     QApplication::setDesktopFileName("orvane");
-
-    QTranslator qtTexts;
-    orvane::shell::installChineseQtTexts(qtTexts);
 
     orvane::ProgramValues shared;
     orvane::shell::CoverWindow cover(shared);
