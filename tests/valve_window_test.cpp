@@ -184,6 +184,22 @@ TEST_F(ValveWindowTest, NoticesSayWhatTheEngineerMustDo) {
     EXPECT_EQ(takeMessage(w), "读取“工作压力 MPa”时溢出：数值超出范围，请改正该输入。");
 }
 
+TEST_F(ValveWindowTest, AVerticalVesselAsksForItsWettedHeight) {
+    valve::ValveWindow* w = open();
+    typeInto(w, "Combo1", "液氨");
+    typeInto(w, "Combo2", "无保温液化气");
+    typeInto(w, "Combo3", "立式容器");
+    click(w, "Command1");
+    EXPECT_EQ(takeMessage(w).rfind("缺少液位高度：", 0), 0u);
+    click(w, "Command4");
+    ASSERT_TRUE(shown(w, "Text26"));
+    typeInto(w, "Text19", "2000");
+    typeInto(w, "Text26", "1500");
+    click(w, "Command1");
+    EXPECT_EQ(takeMessage(w), "");
+    EXPECT_EQ(textOf(w, "Text7"), "1520.004");
+}
+
 TEST_F(ValveWindowTest, ConductivityAndThicknessTellTheirUnits) {
     valve::ValveWindow* w = open();
     const QString lambda = w->findChild<QWidget*>("Text23")->toolTip();

@@ -71,7 +71,8 @@ Message describeNotice(const Notice& n) {
                                             "”的安全泄放量不能在本程序中计算。\n请另行计算后直接填写安全泄放量。"};
         case NoticeKind::MissingWettedHeight:
             return {"缺少液位高度",
-                    "缺少液位高度：立式容器的受热面积需要最高液位高度。\n请填写“液位高度 mm”后再计算。"};
+                    "缺少液位高度：立式容器的受热面积需要最高液位高度。\n"
+                    "请按“输入参数项”，在“液位高度 mm”中填写最高液位高度后再计算。"};
         case NoticeKind::ThroatAboveStandard:
             return {"计算喉径超过最大标准喉径",
                     "计算喉径超过最大标准喉径：计算喉径 " + writeDouble(n.value) + " mm 大于最大标准喉径 " +
