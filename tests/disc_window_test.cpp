@@ -29,6 +29,7 @@ TEST_F(DiscWindowTest, OneWindowPerRunThatReturnKeepsAsItWasLeft) {
     EXPECT_EQ(w->objectName(), "防爆片");
     EXPECT_EQ(w->windowTitle(), "超压泄放装置计算（按GB150-1998及《压力容器安全技术监察规程》编制）");
     EXPECT_EQ(w->size(), QSize(622, 573));
+    screenshot(w, "disc-open");
     typeInto(w, "Combo1", "空气");
     click(w, "Command4");
     click(w, "Command1");
