@@ -22,7 +22,6 @@ public:
     ~CalculatorWindow() override;
 
     Form& form() { return *form_; }
-    QWidget* control(std::string_view name) const { return form_->widget(name); }
     // The message box of the last action that did not finish, while it is open.
     QMessageBox* openMessage() const;
 
