@@ -397,7 +397,7 @@ struct Valve {
         switch (a) {
             case ActionKind::InputParameters: return valve::inputParameters(w.form, q, shared);
             case ActionKind::Calculate: return valve::calculate(w.form, q, shared);
-            case ActionKind::Clear: valve::clear(w.form); return Done{};
+            case ActionKind::Clear: valve::clear(w.form, q); return Done{};
         }
         return Done{};
     }
@@ -452,7 +452,7 @@ struct Disc {
         switch (a) {
             case ActionKind::InputParameters: return disc::inputParameters(w.form, q, shared);
             case ActionKind::Calculate: return disc::calculate(w.form, q, shared);
-            case ActionKind::Clear: disc::clear(w.form); return Done{};
+            case ActionKind::Clear: disc::clear(w.form, q); return Done{};
         }
         return Done{};
     }

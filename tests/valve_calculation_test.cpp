@@ -10,6 +10,7 @@
 
 #include "engine/number_text.h"
 #include "form/memory_form.h"
+#include "valve/valve_input_rules.h"
 #include "valve/valve_controls.h"
 
 namespace orvane::valve {
@@ -28,6 +29,8 @@ protected:
         for (const auto& [name, text] : texts) form.setText(name, text);
     }
     Outcome calculate() { return valve::calculate(form, q, shared); }
+    // As if input parameters had been pressed with the medium and medium type now on the window.
+    void derived() { q.memory.basis = readTexts(form, kDerivationInputs); }
 
     // The property fields as input parameters leaves them for air.
     void air() { type({{"Text1", "气体"}, {"Text9", "1.4"}, {"Text10", "356"}, {"Text11", "28.96"}, {"Text12", "1"}}); }
@@ -36,6 +39,7 @@ protected:
         type({{"Combo2", mediumType}, {"Text1", "饱和气"}, {"Text9", "1.31"}, {"Text10", "348"}, {"Text11", "17.03"},
               {"Text12", ""}, {"Text2", "1.96363644166426"}, {"Text18", "1055.4"}, {"Text19", "2000"},
               {"Text20", "6000"}});
+        derived();
     }
     void expectOutputs(const char* W, const char* A, const char* d, const char* d0, const char* dn,
                        const char* pSet) {
@@ -84,19 +88,38 @@ TEST_F(ValveCalculate, ReliefPressureOfOtherPhasesUsesTenPercentLess) {
     EXPECT_EQ(form.text("Text14"), "");  // not a gas: the density is not computed
 }
 
-TEST_F(ValveCalculate, ATypedCapacityIsUsedAndKeptUntilCleared) {
+TEST_F(ValveCalculate, TheProgramsCapacityFollowsTheInputsAndATypedOneIsKeptUntilCleared) {
     air();
     ASSERT_TRUE(isDone(calculate()));
+    EXPECT_EQ(form.text("Text7"), "3040.586");
+    // W = 2.83e-3 rho v d^2: twice the velocity, twice the capacity.
     type({{"Text6", "30"}, {"Text14", "typed"}});
     ASSERT_TRUE(isDone(calculate()));
-    EXPECT_EQ(form.text("Text7"), "3040.586");  // W reused although the velocity doubled
-    EXPECT_EQ(form.text("Text14"), "typed");
+    EXPECT_EQ(form.text("Text7"), "6081.173");
+    EXPECT_EQ(form.text("Text14"), "11.19179");
 
+    // Typed over the program's W: used as typed, and kept when the inputs change.
     type({{"Text7", "1000abc"}});
     ASSERT_TRUE(isDone(calculate()));
     EXPECT_EQ(form.text("Text7"), "1000");
-    EXPECT_EQ(form.text("Text8"), writeSingle(toSingle(Real(1000) / 0.076 / 356.0f / 0.65f / 1.024f /
-                                                       sqrt(Real(28.96f) / 1.0f / 323.0f))));
+    // 1000 / (0.076 x 356 x 0.65 x 1.024 x sqrt(28.96 / 323)) = 185.449 mm2
+    EXPECT_EQ(form.text("Text8"), "185.4492");
+    type({{"Text6", "15"}});
+    ASSERT_TRUE(isDone(calculate()));
+    EXPECT_EQ(form.text("Text7"), "1000");
+    EXPECT_EQ(form.text("Text8"), "185.4492");
+
+    // C empties it: the next Calculate computes W from the inputs again.
+    clear(form, q);
+    ASSERT_TRUE(isDone(calculate()));
+    EXPECT_EQ(form.text("Text7"), "3040.586");
+    // So does emptying the field by hand.
+    type({{"Text7", "500"}});
+    ASSERT_TRUE(isDone(calculate()));
+    EXPECT_EQ(form.text("Text7"), "500");
+    type({{"Text7", ""}, {"Text6", "30"}});
+    ASSERT_TRUE(isDone(calculate()));
+    EXPECT_EQ(form.text("Text7"), "6081.173");
 }
 
 TEST_F(ValveCalculate, SaturatedSteamUsesTheEquationOfItsPressureRange) {
@@ -237,6 +260,7 @@ TEST_F(ValveCalculate, AnUnknownReliefCaseWritesNothing) {
         markOutputs();
         const float previousW = q.W = 123;
         type({{"Combo2", mediumType}, {"Text7", ""}});
+        derived();
         const Outcome outcome = calculate();
         ASSERT_TRUE(std::holds_alternative<Notice>(outcome)) << mediumType;
         const NoticeKind kind = std::get<Notice>(outcome).kind;
@@ -280,6 +304,7 @@ TEST_P(ValveCalculateFault, StopsAtItsStepAndLeavesTheOutputs) {
     markOutputs();
     form.setText("Text7", "");
     type(c.texts);
+    derived();
     const Outcome outcome = calculate();
     ASSERT_TRUE(std::holds_alternative<FaultReport>(outcome)) << c.what;
     const auto& report = std::get<FaultReport>(outcome);

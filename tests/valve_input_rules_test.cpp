@@ -269,7 +269,7 @@ TEST_F(ValveInputParameters, ClearEmptiesTheOutputsAndLightsTheLampUnlessTheMedi
         press();
         for (std::string_view name : kOutputs) form.setText(name, "1");
         form.setText("Text14", "2");
-        clear(form);
+        clear(form, q);
         EXPECT_EQ(form.isShown("Shape1"), lampAfter) << medium;
         for (std::string_view name : kOutputs) EXPECT_EQ(form.text(name), "") << name;
         EXPECT_EQ(form.text("Text14"), "2");

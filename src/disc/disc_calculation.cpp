@@ -19,6 +19,18 @@ constexpr std::string_view kWettedHeight = "Text25";
 constexpr std::array<int, 13> kNominalSizes = {200, 150, 125, 100, 80, 65, 50, 40, 32, 25, 20, 15, 10};
 }  // namespace
 
+std::string_view selectedDiscType(const Form& form) {
+    for (std::string_view option : kDiscTypeOptions) {
+        if (form.isSelected(option)) return option;
+    }
+    return kDiscTypeOptions[0];
+}
+
+std::string_view discTypeCaption(const Form& form) {
+    const ControlRow* c = windowTable().find(selectedDiscType(form));
+    return c != nullptr ? c->text : std::string_view();
+}
+
 Real bore(float A, float pi) { return 2 * sqrt(Real(A) / pi); }
 
 std::optional<int> nominalSize(double boreMm) {
@@ -29,77 +41,159 @@ std::optional<int> nominalSize(double boreMm) {
     return size;
 }
 
+namespace {
+
+// A changed disc type is named by its captions, not by the option buttons.
+Notice derivationChanged(const Action& act, const Form& form, const CalculatorMemory& memory, const Change& change) {
+    if (!change.field.starts_with("Option")) return inputsChanged(act, change);
+    std::string before;
+    const FieldTexts basis = memory.basis ? *memory.basis : textsAtOpen(windowTable(), kDerivationInputs);
+    for (const auto& [name, text] : basis) {
+        if (name.starts_with("Option") && text == "1") before = act.caption(name);
+    }
+    Notice n{NoticeKind::InputsChanged, "爆破片型式"};
+    n.before = before;
+    n.after = discTypeCaption(form);
+    return n;
+}
+
+}  // namespace
+
 Outcome calculate(Form& form, DiscQuantities& q, ProgramValues& shared) {
-    Action act(form);
-    return act.run([&]() -> Outcome {
+    Action act(form, windowTable());
+    CalculatorMemory& memory = q.memory;
+    Outcome outcome = act.run([&]() -> Outcome {
         form.refresh();
-        const bool typedCapacity = !form.text("Text7").empty();
-        if (!typedCapacity) {
-            if (auto notice = reliefCaseNotice(act, kWettedHeight)) return *notice;
+        if (auto change = changedSinceInputParameters(form, memory, windowTable(), kDerivationInputs)) {
+            return derivationChanged(act, form, memory, *change);
         }
+        CaseUse use = caseOf(form, kWettedHeight);
+        const bool typedCapacity = capacityTyped(form.text("Text7"), memory);
+        use.computeCapacity = !typedCapacity;
+        use.designTemperature = use.computeCapacity || use.gasEquations;
+        if (use.computeCapacity) {
+            if (auto notice = reliefCaseNotice(act, use)) return *notice;
+        }
+        recordCase(act, use, memory);
+        act.choice(selectedDiscType(form), std::string(discTypeCaption(form)));
+        act.choice("Combo5", form.text("Combo5"));
+        act.record().device = Device::BurstingDisc;
+        act.record().typedCapacity = typedCapacity;
 
         // Inputs; the working pressure is shown only (a liquefied case rewrites it below).
         q.Pi = kWindowPi;
-        const CaseFields fields = readCaseFields(act, shared, kWettedHeight);
-        readProperties(act, q);
-        const std::string phase = form.text("Text1");
+        const CaseFields fields = readCaseFields(act, shared, use);
+        readProperties(act, q, use.gasEquations || use.computeCapacity);
         q.K = kDiscCoefficient;
         const Real tDesign = *shared.DesignTemperature;
+        if (typedCapacity) q.W = act.inputSingle("Text7");
+        act.step({"排放系数", "K", "K（爆破片）", "—", numberText(q.K), ""});
+        act.step({"设计爆破压力", "Pb", "由“输入参数项”确定", "—", numberText(q.Pb), "MPa"});
 
+        Capacity capacity{q.W};
         if (typedCapacity) {
-            q.W = act.single("Text7");
+            act.step({"安全泄放量", "W", "W 为输入值", "—", numberText(q.W), "kg/h"});
         } else {
-            if (form.text("Combo2") != kCaseCompressedGas) {
+            if (use.mediumType != kCaseCompressedGas) {
                 act.at(Step::Pressures);
-                form.setText("Text2", writeDouble((Real(q.Pd) / 1.1).value()));
+                const std::string working = writeDouble((Real(q.Pd) / 1.1).value());
+                act.step({"工作压力", "p_w", "p_w = Pd / 1.1", numberText(q.Pd) + " / 1.1", working, "MPa"});
+                // The program's own text: no change of the inputs of input parameters.
+                if (!memory.basis) memory.basis = textsAtOpen(windowTable(), kDerivationInputs);
+                for (auto& [name, text] : *memory.basis) {
+                    if (name == "Text2") text = working;
+                }
+                form.setText("Text2", working);
             }
-            act.at(Step::Pressures);
+            act.at(Step::Pressures, {"Text24"}, "设计温度不能低于 -273 ℃");
             q.T = toSingle(273 + tDesign);
-            act.at(Step::GasDensity);
-            q.Rho = gasDensity(q.M, Real(q.Pb) + 0.1, q.T);
+            act.step({"气体温度", "T", "T = 273 + t", "273 + " + numberText(tDesign), numberText(q.T), "K"});
+            act.at(Step::GasDensity, {"Text11", "Text24"}, "设计温度不能为 -273 ℃");
+            const Real pRelief = Real(q.Pb) + 0.1;
+            q.Rho = gasDensity(q.M, pRelief, q.T);
+            act.step({"气体密度", "ρ", "ρ = M × 121.9 × (Pb + 0.1) / T",
+                      numberText(q.M) + " × 121.9 × " + numberText(pRelief) + " / " + numberText(q.T),
+                      numberText(q.Rho), "kg/m³"});
             form.setText("Text14", writeSingle(q.Rho));
-            q.W = reliefCapacity(act, fields, q.Rho, *shared.LatentHeat);
+            capacity = reliefCapacity(act, use, fields, q.Rho, *shared.LatentHeat);
+            q.W = capacity.W;
         }
-        act.at(Step::Pressures);
+        act.at(Step::Pressures, {"Text24"}, "设计温度不能低于 -273 ℃");
         q.T = toSingle(273 + tDesign);
 
         // Discharge area by phase; there is no back pressure here, so gas flow is critical.
         bool areaApplies = true;
-        if (phase == kPhaseLiquid) {
+        if (use.phase == kPhaseLiquid) {
             areaApplies = false;
         } else {
             q.P = toSingle(Real(q.Pb) + 0.1);
-            act.at(Step::DischargeArea);
-            if (phase != kPhaseSaturated) {
+            act.step({"泄放压力（绝压）", "P", "P = Pb + 0.1", numberText(q.Pb) + " + 0.1", numberText(q.P), "MPa"});
+            if (use.phase != kPhaseSaturated) {
+                act.step({"面积公式", "—", "气体，无背压，按临界流动", "—", "A = W / (0.076 × C × K × P × √(M / (Z × T)))", ""});
+                act.at(Step::DischargeArea, {"Text10", "Text11", "Text12", "Text24"}, "C、M、Z 不能为零");
                 Mianji1(q);
+                act.step({"安全泄放面积（临界）", "A", "A = W / (0.076 × C × K × P × √(M / (Z × T)))",
+                          numberText(q.W) + " / 0.076 / " + numberText(q.C) + " / " + numberText(q.K) + " / " +
+                              numberText(q.P) + " / √(" + numberText(q.M) + " / " + numberText(q.zValue()) + " / " +
+                              numberText(q.T) + ")",
+                          numberText(q.A), "mm²"});
             } else if (q.P <= 10.0f) {
+                act.step({"面积公式", "—", "饱和蒸汽，P ≤ 10 MPa", numberText(q.P) + " ≤ 10", "A = W / (5.25 × K × P)", ""});
+                act.at(Step::DischargeArea, {"Text7"});
                 Mianji3(q);
+                act.step({"安全泄放面积", "A", "A = W / (5.25 × K × P)",
+                          numberText(q.W) + " / 5.25 / " + numberText(q.K) + " / " + numberText(q.P), numberText(q.A),
+                          "mm²"});
             } else if (q.P <= 22.0f) {
+                act.step({"面积公式", "—", "饱和蒸汽，10 MPa < P ≤ 22 MPa", "10 < " + numberText(q.P) + " ≤ 22",
+                          "A = W / (5.25 × K × P) × (229.2P − 7315) / (190.6P − 6895)", ""});
+                act.at(Step::DischargeArea, {"Text7"});
                 Mianji4(q);
+                const std::string p = numberText(q.P);
+                act.step({"安全泄放面积", "A", "A = W / (5.25 × K × P) × (229.2 × P − 7315) / (190.6 × P − 6895)",
+                          numberText(q.W) + " / 5.25 / " + numberText(q.K) + " / " + p + " × (229.2 × " + p +
+                              " − 7315) / (190.6 × " + p + " − 6895)",
+                          numberText(q.A), "mm²"});
             } else {
                 areaApplies = false;
             }
         }
+        const auto writePressures = [&] {
+            act.write("Text13", writeSingle(q.Pb));
+            act.write("Text3", writeSingle(q.Pd));
+        };
         if (!areaApplies) {
-            form.setText("Text7", writeSingle(q.W));
-            for (const char* name : {"Text8", "Text15", "Text16"}) form.setText(name, "");
-            form.setText("Text13", writeSingle(q.Pb));
-            form.setText("Text3", writeSingle(q.Pd));
-            return Notice{NoticeKind::NoAreaEquation, phase, static_cast<double>(q.P)};
+            writeCapacity(act, memory, q.W, typedCapacity);
+            for (const char* name : {"Text8", "Text15", "Text16"}) act.write(name, "");
+            writePressures();
+            return Notice{NoticeKind::NoAreaEquation, use.phase, static_cast<double>(q.P)};
         }
 
-        act.at(Step::Bore);
+        act.at(Step::Bore, {"Text7"}, "安全泄放量不能为负数");
         const Real d = bore(q.A, q.Pi);
-        const std::optional<int> size = nominalSize(d.value());
+        act.step({"计算口径", "d", "d = 2 × √(A / π)", "2 × √(" + numberText(q.A) + " / " + numberText(q.Pi) + ")",
+                  numberText(d), "mm"});
 
-        form.setText("Text7", writeSingle(q.W));
-        form.setText("Text8", writeSingle(q.A));
-        form.setText("Text15", writeDouble(d.value()));
-        form.setText("Text16", size ? writeInteger(*size) : "");
-        form.setText("Text13", writeSingle(q.Pb));
-        form.setText("Text3", writeSingle(q.Pd));
+        if (q.W <= 0.0f || q.A <= 0.0f || q.P <= 0.0f) {
+            writeCapacity(act, memory, q.W, typedCapacity);
+            for (const char* name : {"Text8", "Text15", "Text16"}) act.write(name, "");
+            writePressures();
+            Notice n{NoticeKind::NoDeviceSized, {}, static_cast<double>(q.W), static_cast<double>(q.P)};
+            n.causes = noSizeCauses(act, use, capacity, q.P, q.A);
+            return n;
+        }
+
+        const std::optional<int> size = nominalSize(d.value());
+        act.step({"公称管径", "DN", "不小于计算口径的最小公称管径", "d = " + numberText(d),
+                  size ? writeInteger(*size) : "大于 DN 200", "mm"});
+        writeCapacity(act, memory, q.W, typedCapacity);
+        act.write("Text8", writeSingle(q.A));
+        act.write("Text15", writeDouble(d.value()));
+        act.write("Text16", size ? writeInteger(*size) : "");
+        writePressures();
         return Done{};
     });
+    return finishCalculate(act, memory, std::move(outcome));
 }
 
 }  // namespace orvane::disc

@@ -12,6 +12,7 @@
 #include "engine/outcome.h"
 #include "engine/quantities.h"
 #include "engine/real.h"
+#include "form/calculator_memory.h"
 #include "form/form.h"
 
 namespace orvane::disc {
@@ -21,7 +22,17 @@ namespace orvane::disc {
 struct DiscQuantities : SizingQuantities {
     float Pb = 0;  // design burst pressure, gauge, MPa
     float Pd = 0;  // design pressure, gauge, MPa
+    CalculatorMemory memory;
 };
+
+// The inputs input parameters derives Pb and Pd from: medium, medium type, grade, working pressure
+// and disc type.
+inline constexpr std::string_view kDerivationInputs[] = {"Combo1",  "Combo2",  "Combo5",  "Text2",
+                                                         "Option1", "Option2", "Option3", "Option4"};
+
+// The selected disc type option and its caption.
+std::string_view selectedDiscType(const Form& form);
+std::string_view discTypeCaption(const Form& form);
 
 // Coefficient of discharge of a bursting disc, whatever its type.
 inline constexpr float kDiscCoefficient = 0.65f;

@@ -95,63 +95,89 @@ double discTypeRatio(const Form& form) {
 
 namespace {
 
+std::string rangeText(const Range& r) { return writeDouble(r.upper) + " / " + writeDouble(r.lower); }
+
 // Compressed gas: Pb and Pd from the working pressure, the disc type and the grade.
-void compressedGasRoute(Action& act, DiscQuantities& q) {
+void compressedGasRoute(Action& act, DiscQuantities& q, std::vector<RecordStep>& steps) {
     Form& form = act.form();
     const Real pWorking = act.number("Text2");
     act.at(Step::BurstPressure);
-    const Real pMin = pWorking * discTypeRatio(form);
+    const Real ratio = discTypeRatio(form);
+    const Real pMin = pWorking * ratio;
+    steps.push_back({"最小爆破压力", "p_min", "p_min = r × p_w（" + std::string(discTypeCaption(form)) + "）",
+                     writeDouble(ratio.value()) + " × " + writeDouble(pWorking.value()), writeDouble(pMin.value()),
+                     "MPa"});
     const std::string grade = form.text("Combo5");
     if (!form.isSelected(kReverseActing)) {
         // Two passes: the second looks the range up at the first pass's design burst pressure.
         Range range;
         for (int pass = 0; pass < 2; ++pass) {
-            LookUpRange((pMin + range.lower).value(), grade, range);
+            const Real at = pMin + range.lower;
+            LookUpRange(at.value(), grade, range);
+            steps.push_back({"制造范围（第 " + writeInteger(pass + 1) + " 次）", "上限 / 下限",
+                             "按 " + grade + " 查 " + writeDouble(at.value()) + " MPa", "—", rangeText(range), "MPa"});
             q.Pb = toSingle(pMin + range.lower);
             q.Pd = toSingle(range.upper + Real(q.Pb));
         }
+        steps.push_back({"设计爆破压力", "Pb", "Pb = p_min + 下限", writeDouble(pMin.value()) + " + " +
+                         writeDouble(range.lower), writeSingle(q.Pb), "MPa"});
+        steps.push_back({"设计压力", "Pd", "Pd = 上限 + Pb", writeDouble(range.upper) + " + " + writeSingle(q.Pb),
+                         writeSingle(q.Pd), "MPa"});
     } else if (const std::optional<std::size_t> g = gradeIndex(grade)) {
         q.Pb = toSingle(kReverseGradeFactor[*g] * pMin);
         q.Pd = q.Pb;
+        steps.push_back({"设计爆破压力（反拱）", "Pb", "Pb = f × p_min（" + grade + "）",
+                         writeDouble(kReverseGradeFactor[*g]) + " × " + writeDouble(pMin.value()), writeSingle(q.Pb),
+                         "MPa"});
+        steps.push_back({"设计压力", "Pd", "Pd = Pb", writeSingle(q.Pb), writeSingle(q.Pd), "MPa"});
     }
 }
 
 // Liquefied gas: Pd is the design pressure the medium prescribes, Pb worked down from it by the
 // upper limit of the grade's range. A reverse-acting disc bursts at the design pressure itself, as
 // it does on the compressed-gas route.
-void liquefiedRoute(Action& act, DiscQuantities& q, const ProgramValues& shared) {
+void liquefiedRoute(Action& act, DiscQuantities& q, const ProgramValues& shared, std::vector<RecordStep>& steps) {
     Form& form = act.form();
     act.at(Step::DesignPressure);
     q.Pd = toSingle(shared.FixedDesignPressure.value_or(0.0));
+    steps.push_back({"设计压力", "Pd", "介质规定的设计压力", "—", writeSingle(q.Pd), "MPa"});
     act.at(Step::BurstPressure);
     if (form.isSelected(kReverseActing)) {
         q.Pb = q.Pd;
+        steps.push_back({"设计爆破压力（反拱）", "Pb", "Pb = Pd", writeSingle(q.Pd), writeSingle(q.Pb), "MPa"});
         return;
     }
     const std::string grade = form.text("Combo5");
     Range range;
     LookUpRange(static_cast<double>(q.Pd), grade, range);
+    steps.push_back({"制造范围（第 1 次）", "上限 / 下限", "按 " + grade + " 查 " + writeSingle(q.Pd) + " MPa", "—",
+                     rangeText(range), "MPa"});
     q.Pb = toSingle(Real(q.Pd) - range.upper);
     LookUpRange(static_cast<double>(q.Pb), grade, range);
+    steps.push_back({"制造范围（第 2 次）", "上限 / 下限", "按 " + grade + " 查 " + writeSingle(q.Pb) + " MPa", "—",
+                     rangeText(range), "MPa"});
     q.Pb = toSingle(Real(q.Pd) - range.upper);
+    steps.push_back({"设计爆破压力", "Pb", "Pb = Pd − 上限", writeSingle(q.Pd) + " − " + writeDouble(range.upper),
+                     writeSingle(q.Pb), "MPa"});
 }
 
 }  // namespace
 
 Outcome inputParameters(Form& form, DiscQuantities& q, ProgramValues& shared) {
-    Action act(form);
+    Action act(form, windowTable());
     return act.run([&]() -> Outcome {
         form.refresh();
         form.setShown("Shape1", false);
         const std::string medium = form.text("Combo1");
         const std::string phaseField = form.text("Text1");
         const std::string mediumType = form.text("Combo2");
+        std::vector<RecordStep> steps;
         if (mediumType == kCaseCompressedGas) {
-            compressedGasRoute(act, q);
+            compressedGasRoute(act, q, steps);
             ApplyMedium(q, shared, medium, mediumType, phaseField);
         } else {
             ApplyMedium(q, shared, medium, mediumType, phaseField);
-            liquefiedRoute(act, q, shared);
+            liquefiedRoute(act, q, shared, steps);
         }
 
         const std::string layoutType = form.text("Combo2");
@@ -166,14 +192,19 @@ Outcome inputParameters(Form& form, DiscQuantities& q, ProgramValues& shared) {
         const bool vertical = layout != Layout::CompressedGas && shape == kShapeVertical;
         for (std::string_view name : kWettedHeight) form.setShown(name, vertical);
 
-        showProperties(form, q, shared);
+        showProperties(form, q, shared, q.memory);
+        q.memory.basis = readTexts(form, kDerivationInputs);
+        q.memory.derivation = std::move(steps);
+        ++q.memory.derivationSerial;
         return Done{};
     });
 }
 
-void clear(Form& form) {
+void clear(Form& form, DiscQuantities& q) {
     form.setShown("Shape1", true);
     for (std::string_view name : {"Text7", "Text8", "Text15", "Text3", "Text16", "Text13"}) form.setText(name, "");
+    q.memory.programCapacity.reset();
+    q.memory.record.reset();
 }
 
 }  // namespace orvane::disc

@@ -31,7 +31,8 @@ double discTypeRatio(const Form& form);
 
 Outcome inputParameters(Form& form, DiscQuantities& q, ProgramValues& shared);
 
-// Lights the lamp again and empties the six results.
-void clear(Form& form);
+// Lights the lamp again and empties the six results; the next Calculate computes W again and there
+// is no calculation to print.
+void clear(Form& form, DiscQuantities& q);
 
 }  // namespace orvane::disc

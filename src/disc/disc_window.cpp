@@ -21,7 +21,7 @@ Outcome DiscWindow::inputParameters() { return disc::inputParameters(form(), q_,
 
 Outcome DiscWindow::calculate() { return disc::calculate(form(), q_, shared_); }
 
-void DiscWindow::clear() { disc::clear(form()); }
+void DiscWindow::clear() { disc::clear(form(), q_); }
 
 void DiscWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);

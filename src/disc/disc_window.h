@@ -14,6 +14,10 @@ public:
     explicit DiscWindow(ProgramValues& shared, QWidget* parent = nullptr);
 
     const DiscQuantities& quantities() const { return q_; }
+    DiscQuantities& quantities() { return q_; }
+    Device device() const override { return Device::BurstingDisc; }
+    CalculatorMemory& memory() override { return q_.memory; }
+    ProgramValues& shared() override { return shared_; }
 
 protected:
     Outcome inputParameters() override;

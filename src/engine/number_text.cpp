@@ -203,6 +203,21 @@ double readNumber(std::string_view text) {
     return value == 0.0 ? 0.0 : value;  // no negative zero
 }
 
+bool beginsWithNumber(std::string_view text) {
+    Scanner in(text);
+    while (isBlank(in.peekCodePoint())) in.advance();
+    char c = in.peek();
+    if (c == '+' || c == '-') {
+        in.advance();
+        c = in.peek();
+    }
+    if (c == '.') {
+        in.advance();
+        c = in.peek();
+    }
+    return isDigit(c);
+}
+
 namespace {
 
 std::string writeGeneral(double value, int precision) {

@@ -23,6 +23,9 @@ namespace orvane {
 // lies beyond the double range. Never returns an infinity, a NaN or a negative zero.
 double readNumber(std::string_view text);
 
+// Whether `text` begins with a number; readNumber reads 0 from a text that does not.
+bool beginsWithNumber(std::string_view text);
+
 std::string writeSingle(float value);
 std::string writeDouble(double value);
 std::string writeInteger(std::int64_t value);

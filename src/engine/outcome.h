@@ -3,7 +3,9 @@
 // notice that the case cannot be sized as entered (no arithmetic went wrong; the engineer must act).
 
 #include <string>
+#include <utility>
 #include <variant>
+#include <vector>
 
 #include "numeric_fault.h"
 
@@ -25,10 +27,19 @@ enum class Step {
 
 struct Done {};
 
+// An input of the case that was read as 0 because its text is empty or does not begin with a number.
+struct ZeroRead {
+    std::string caption;  // the caption of the field
+    std::string text;     // what it holds
+};
+
 struct FaultReport {
     FaultKind kind;
     Step step;
-    std::string field;  // the control being read, for Step::ReadingInput
+    std::string field;               // the control being read, for Step::ReadingInput
+    std::vector<std::string> check;  // captions of the fields this step uses in the current case
+    std::string note;                // what must hold of them, where the step has such a rule
+    std::vector<ZeroRead> readAsZero;
 };
 
 enum class NoticeKind {
@@ -37,13 +48,24 @@ enum class NoticeKind {
     UnsupportedReliefCase,  // "换热发生汽", "反应气": no input or rule for them here
     MissingWettedHeight,    // a vertical vessel in fire without its wetted height
     ThroatAboveStandard,    // `value` the calculated diameter, `limit` the largest standard throat
+    InputsChanged,          // an input of input parameters changed since: `text` its caption,
+                            // `before` what input parameters used, `after` what the field holds now
+    NoDeviceSized,          // W <= 0, A <= 0 or P <= 0: `causes` say why, `value` W, `limit` P
+    ReadAsZero,             // results written, but inputs of the case were read as 0 (`readAsZero`)
 };
 
 struct Notice {
+    Notice(NoticeKind k, std::string t = {}, double v = 0, double l = 0)  // NOLINT: implicit on purpose
+        : kind(k), text(std::move(t)), value(v), limit(l) {}
+
     NoticeKind kind;
     std::string text;
     double value = 0;
     double limit = 0;
+    std::string before;
+    std::string after;
+    std::vector<std::string> causes;
+    std::vector<ZeroRead> readAsZero;
 };
 
 using Outcome = std::variant<Done, FaultReport, Notice>;

@@ -14,7 +14,7 @@ constexpr std::string_view kCalculate = "Command1";
 constexpr std::string_view kReturn = "Command2";
 constexpr std::string_view kInputParameters = "Command4";
 constexpr std::string_view kClear = "Command5";
-// Command3, "打  印", has no action.
+constexpr std::string_view kPrint = "Command3";
 
 constexpr const char* kMessageName = "outcomeMessage";
 }  // namespace
@@ -32,6 +32,7 @@ CalculatorWindow::CalculatorWindow(const WindowTable& table, std::span<const Dec
     connect(button(kCalculate), &QPushButton::clicked, this, [this] { run(&CalculatorWindow::calculate); });
     connect(button(kClear), &QPushButton::clicked, this, [this] { clear(); });
     connect(button(kReturn), &QPushButton::clicked, this, &QWidget::hide);
+    connect(button(kPrint), &QPushButton::clicked, this, &CalculatorWindow::sheetRequested);
 }
 
 CalculatorWindow::~CalculatorWindow() = default;

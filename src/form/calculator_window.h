@@ -7,7 +7,10 @@
 #include <memory>
 #include <span>
 
+#include "calculation_record.h"
+#include "calculator_memory.h"
 #include "engine/outcome.h"
+#include "engine/quantities.h"
 #include "widget_form.h"
 #include "window_builder.h"
 
@@ -22,8 +25,18 @@ public:
     ~CalculatorWindow() override;
 
     Form& form() { return *form_; }
+    const WindowTable& table() const { return table_; }
     // The message box of the last action that did not finish, while it is open.
     QMessageBox* openMessage() const;
+
+    virtual Device device() const = 0;
+    // What the window remembers between its actions, the record of its last Calculate among it.
+    virtual CalculatorMemory& memory() = 0;
+    virtual ProgramValues& shared() = 0;
+
+signals:
+    // "打  印" was pressed: the calculation sheet of the last Calculate is wanted.
+    void sheetRequested();
 
 protected:
     CalculatorWindow(const WindowTable& table, std::span<const Decoration> decorations, QWidget* parent);

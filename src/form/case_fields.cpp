@@ -4,54 +4,203 @@
 
 #include "engine/media.h"
 #include "engine/number_text.h"
-#include "engine/relief_capacity.h"
+#include "messages.h"
 
 namespace orvane {
 
-std::optional<Notice> reliefCaseNotice(Action& act, std::string_view wettedHeightField) {
-    return reliefCaseNotice(act.text("Combo2"), act.text("Combo3"), act.number(wettedHeightField));
+std::string numberText(Real x) { return writeDouble(x.value()); }
+std::string numberText(float x) { return writeSingle(x); }
+
+CaseUse caseOf(const Form& form, std::string_view wettedHeightField) {
+    CaseUse use;
+    use.mediumType = form.text("Combo2");
+    use.shape = form.text("Combo3");
+    use.location = form.text("Combo4");
+    use.phase = form.text("Text1");
+    use.reliefCase = reliefCaseOf(use.mediumType);
+    use.gasEquations = use.phase != kPhaseSaturated && use.phase != kPhaseLiquid;
+    use.wettedHeightField = wettedHeightField;
+    return use;
 }
 
-CaseFields readCaseFields(Action& act, ProgramValues& shared, std::string_view wettedHeightField) {
+std::optional<Notice> reliefCaseNotice(Action& act, const CaseUse& use) {
+    const Real h = use.usesHeight() ? act.number(use.wettedHeightField) : Real(1);
+    return reliefCaseNotice(use.mediumType, use.shape, h);
+}
+
+CaseFields readCaseFields(Action& act, ProgramValues& shared, const CaseUse& use) {
+    const auto read = [&act](std::string_view name, bool used) { return used ? act.input(name) : act.number(name); };
     CaseFields f;
-    f.tRelief = act.number("Text21");
-    f.D = act.number("Text19");
-    f.L = act.number("Text20");
-    shared.LatentHeat = act.number("Text18");
-    f.delta = act.number("Text22");
-    f.lambda = act.number("Text23");
-    f.dInlet = act.number("Text5");
-    f.v = act.number("Text6");
-    shared.DesignTemperature = act.number("Text24");
-    f.h = act.number(wettedHeightField);
+    f.tRelief = read("Text21", use.insulated());
+    f.D = read("Text19", use.fire());
+    f.L = read("Text20", use.usesLength());
+    shared.LatentHeat = read("Text18", use.fire());
+    f.delta = read("Text22", use.insulated());
+    f.lambda = read("Text23", use.insulated());
+    f.dInlet = read("Text5", use.compressedGas());
+    f.v = read("Text6", use.compressedGas());
+    shared.DesignTemperature = read("Text24", use.designTemperature);
+    f.h = read(use.wettedHeightField, use.usesHeight());
     return f;
 }
 
-void readProperties(Action& act, SizingQuantities& q) {
-    q.M = act.single("Text11");
-    q.Z = act.single("Text12");
-    q.k = act.single("Text9");
-    q.C = act.single("Text10");
+void readProperties(Action& act, SizingQuantities& q, bool used) {
+    const auto read = [&act, used](std::string_view name) { return used ? act.inputSingle(name) : act.single(name); };
+    q.M = read("Text11");
+    q.Z = read("Text12");
+    q.k = read("Text9");
+    q.C = read("Text10");
 }
 
-float reliefCapacity(Action& act, const CaseFields& f, Real Rho, Real q) {
-    const std::string mediumType = act.text("Combo2");
-    const std::string shape = act.text("Combo3");
-    const std::string location = act.text("Combo4");
-    act.at(Step::ReliefCapacity);
-    return reliefCapacity({.mediumType = mediumType,
-                           .Rho = Rho,
-                           .v = f.v,
-                           .d = f.dInlet,
-                           .shape = shape,
-                           .location = location,
-                           .D = f.D,
-                           .L = f.L,
-                           .h = f.h,
-                           .q = q,
-                           .t = f.tRelief,
-                           .lambda = f.lambda,
-                           .deltaMm = f.delta});
+namespace {
+
+struct PropertyField {
+    std::string_view field;
+    std::string_view symbol;
+};
+constexpr PropertyField kProperties[] = {{"Text1", "形态"}, {"Text11", "M"}, {"Text9", "k"},
+                                         {"Text10", "C"},   {"Text12", "Z"}, {"Text18", "q"}};
+
+}  // namespace
+
+void recordCase(Action& act, const CaseUse& use, const CalculatorMemory& memory) {
+    Form& form = act.form();
+    act.choice("Combo1", form.text("Combo1"));
+    act.choice("Combo2", use.mediumType);
+    if (use.fire()) {
+        act.choice("Combo3", use.shape);
+        act.choice("Combo4", use.location);
+    }
+    for (const PropertyField& p : kProperties) {
+        const std::string text = form.text(p.field);
+        bool fromCatalogue = false;
+        for (const auto& [name, written] : memory.catalogue) {
+            if (name == p.field) fromCatalogue = written == text;
+        }
+        const ControlRow* c = act.table().find(p.field);
+        act.record().properties.push_back({.field = std::string(p.field),
+                                           .symbol = std::string(p.symbol),
+                                           .caption = act.caption(p.field),
+                                           .text = text,
+                                           .unit = c != nullptr ? std::string(c->unit) : std::string(),
+                                           .source = fromCatalogue ? PropertySource::Catalogue : PropertySource::User});
+    }
+}
+
+namespace {
+
+RecordStep heatedAreaStep(std::string_view shape, Real D, Real L, Real h, Real Ar) {
+    RecordStep s{"受热面积", "A_r", {}, {}, numberText(Ar), "m²"};
+    const std::string d = numberText(D);
+    if (shape == kShapeEllipticalHeads) {
+        s.equation = "A_r = 3.14 × D × (L + 0.3 × D) / 10^6";
+        s.substituted = "3.14 × " + d + " × (" + numberText(L) + " + 0.3 × " + d + ") / 10^6";
+    } else if (shape == kShapeHemisphericalHeads) {
+        s.equation = "A_r = 3.14 × D × L / 10^6";
+        s.substituted = "3.14 × " + d + " × " + numberText(L) + " / 10^6";
+    } else if (shape == kShapeVertical) {
+        s.equation = "A_r = 3.14 × D × h / 10^6";
+        s.substituted = "3.14 × " + d + " × " + numberText(h) + " / 10^6";
+    } else if (shape == kShapeSphere) {
+        s.equation = "A_r = 1.57 × D² / 10^6";
+        s.substituted = "1.57 × " + d + "² / 10^6";
+    } else {
+        s.equation = "A_r = 0（容器形状“" + std::string(shape) + "”不在列表中）";
+        s.substituted = "—";
+    }
+    return s;
+}
+
+}  // namespace
+
+Capacity reliefCapacity(Action& act, const CaseUse& use, const CaseFields& f, Real Rho, Real q) {
+    Capacity w;
+    if (use.reliefCase == ReliefCase::CompressedGas) {
+        act.at(Step::ReliefCapacity, {"Text5", "Text6"});
+        w.W = reliefCompressedGas(Rho, f.v, f.dInlet);
+        act.step({"安全泄放量（压缩气或蒸气）", "W", "W = 2.83×10⁻³ × ρ × v × d²",
+                  "0.00283 × " + numberText(Rho) + " × " + numberText(f.v) + " × " + numberText(f.dInlet) + "²",
+                  numberText(w.W), "kg/h"});
+        return w;
+    }
+    std::vector<std::string_view> check = {"Text19"};
+    if (use.usesLength()) check.push_back("Text20");
+    if (use.usesHeight()) check.push_back(use.wettedHeightField);
+    check.push_back("Text18");
+    if (use.reliefCase == ReliefCase::Uninsulated) {
+        act.at(Step::ReliefCapacity, check, "容器尺寸不能为负数，气化潜热不能为零");
+    } else {
+        check.insert(check.end(), {"Text22", "Text23", "Text21"});
+        act.at(Step::ReliefCapacity, check, "容器尺寸不能为负数，气化潜热和保温厚度不能为零");
+    }
+    // Shape and location are both evaluated for either fire case.
+    w.Ar = heatedArea(use.shape, f.D, f.L, f.h);
+    act.step(heatedAreaStep(use.shape, f.D, f.L, f.h, w.Ar));
+    w.F = locationFactor(use.location);
+    if (use.reliefCase == ReliefCase::Uninsulated) {
+        act.step({"安装位置系数", "F", "F（" + use.location + "）", "—", numberText(w.F), ""});
+        w.W = reliefUninsulated(w.Ar, w.F, q);
+        act.step({"安全泄放量（无保温液化气）", "W", "W = 2.55×10⁵ × F × A_r^0.82 / q",
+                  numberText(w.Ar) + "^0.82 × (" + numberText(w.F) + " × 255000) / " + numberText(q), numberText(w.W),
+                  "kg/h"});
+    } else {
+        w.W = reliefInsulated(w.Ar, f.lambda, f.tRelief, f.delta, q);
+        act.step({"安全泄放量（有保温液化气）", "W", "W = 2.61 × (650 − t) × λ × A_r^0.82 / (δ × q)，δ 以 m 计",
+                  numberText(w.Ar) + "^0.82 × (" + numberText(f.lambda) + " × ((650 − " + numberText(f.tRelief) +
+                      ") × 2.61)) / (" + numberText(f.delta) + " / 1000) / " + numberText(q),
+                  numberText(w.W), "kg/h"});
+    }
+    return w;
+}
+
+std::vector<std::string> noSizeCauses(Action& act, const CaseUse& use, const Capacity& w, float P, float A) {
+    std::vector<std::string> causes;
+    if (P <= 0.0f) {
+        causes.push_back("泄放压力（绝压）P = " + writeSingle(P) + " MPa，不大于零：请检查“" + act.caption("Text2") +
+                         "”");
+    }
+    if (w.W <= 0.0f) {
+        if (!use.computeCapacity) {
+            causes.push_back("安全泄放量为输入值 " + writeSingle(w.W) + " kg/h");
+        } else if (use.fire()) {
+            if (w.F.value() == 0.0) {
+                causes.push_back("安装位置“" + use.location +
+                                 "”的位置系数 F = 0：埋于地下的容器不考虑火灾工况，安全泄放量为 0");
+            }
+            if (w.Ar.value() <= 0.0) {
+                if (!(use.shape == kShapeEllipticalHeads || use.shape == kShapeHemisphericalHeads ||
+                      use.shape == kShapeVertical || use.shape == kShapeSphere)) {
+                    causes.push_back("容器形状“" + use.shape + "”不在列表中，受热面积 A_r 按 0 计算");
+                } else {
+                    causes.push_back("受热面积 A_r = " + numberText(w.Ar) + " m²：请检查容器尺寸");
+                }
+            }
+        }
+        for (const RecordInput& in : act.record().inputs) {
+            if (!in.readAsZero && in.value == "0") causes.push_back("“" + in.caption + "”为 0");
+        }
+        if (use.insulated()) {
+            if (const RecordInput* t = act.record().input("Text21"); t != nullptr && readNumber(t->text) >= 650) {
+                causes.push_back("泄放温度 " + t->value + " ℃ 不低于 650 ℃，有保温容器的吸热量不大于零");
+            }
+        }
+    } else if (A <= 0.0f) {
+        causes.push_back("安全泄放面积 A = " + writeSingle(A) + " mm²，不大于零");
+    }
+    if (causes.empty() && act.readAsZero().empty()) {
+        causes.push_back("安全泄放量 W = " + writeSingle(w.W) + " kg/h，不大于零");
+    }
+    return causes;
+}
+
+void writeCapacity(Action& act, CalculatorMemory& memory, float W, bool typed) {
+    const std::string text = writeSingle(W);
+    act.write("Text7", text);
+    if (typed) {
+        memory.programCapacity.reset();
+    } else {
+        memory.programCapacity = text;
+    }
 }
 
 void applySteamRule(Form& form, std::string_view medium, std::string_view phaseField) {
@@ -63,13 +212,39 @@ void applySteamRule(Form& form, std::string_view medium, std::string_view phaseF
     }
 }
 
-void showProperties(Form& form, const SizingQuantities& q, const ProgramValues& shared) {
+void showProperties(Form& form, const SizingQuantities& q, const ProgramValues& shared, CalculatorMemory& memory) {
     form.setText("Text1", shared.PhaseText.value_or(""));
     form.setText("Text9", writeSingle(q.k));
     form.setText("Text10", writeSingle(q.C));
     form.setText("Text11", writeSingle(q.M));
     form.setText("Text12", q.Z ? writeSingle(*q.Z) : "");
     form.setText("Text18", shared.LatentHeat ? writeDouble(*shared.LatentHeat) : "");
+    memory.catalogue = readTexts(form, kPropertyFields);
+}
+
+Notice inputsChanged(const Action& act, const Change& change) {
+    Notice n{NoticeKind::InputsChanged, act.caption(change.field)};
+    n.before = change.before;
+    n.after = change.after;
+    return n;
+}
+
+Outcome finishCalculate(Action& act, CalculatorMemory& memory, Outcome outcome) {
+    CalculationRecord& record = act.record();
+    if (std::holds_alternative<FaultReport>(outcome) || record.results.empty()) {
+        memory.record.reset();
+        return outcome;
+    }
+    // A result computed with inputs that were read as 0 is not given without a word.
+    if (isDone(outcome) && !act.readAsZero().empty()) outcome = Notice{NoticeKind::ReadAsZero};
+    if (auto* notice = std::get_if<Notice>(&outcome)) {
+        notice->readAsZero = act.readAsZero();
+        record.notices.push_back(describe(outcome, act.table()).text);
+    }
+    record.derivation = memory.derivation;
+    record.derivationSerial = memory.derivationSerial;
+    memory.record = record;
+    return outcome;
 }
 
 }  // namespace orvane

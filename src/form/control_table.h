@@ -48,8 +48,10 @@ struct ControlRow {
     std::optional<Rgb> background = {};
     std::optional<Rgb> foreground = {};
     FontStyle font = {};
-    std::string_view toolTip = {};
+    std::string_view toolTip = {};  // fields: meaning and unit
     bool centred = false;  // labels: the caption is centred
+    std::string_view unit = {};     // fields: the unit of the number it holds
+    bool result = false;            // a field the user reads and does not type into
 };
 
 struct WindowTable {

@@ -2,6 +2,8 @@
 
 #include "engine/number_text.h"
 
+#include <vector>
+
 namespace orvane {
 
 std::string faultWord(FaultKind kind) {
@@ -35,21 +37,33 @@ std::string stepText(const FaultReport& r, const WindowTable& window) {
     return "计算";
 }
 
+// What to check when the step named no fields of its own (the steps of input parameters).
 std::string hint(const FaultReport& r) {
     switch (r.step) {
         case Step::ReadingInput: return "数值超出范围，请改正该输入";
-        case Step::Pressures: return "请检查工作压力和设计温度";
-        case Step::GasDensity: return "请检查 M 和设计温度（绝对温度不能为零）";
-        case Step::ReliefCapacity:
-            return "请检查气化潜热、保温厚度、导热系数、容器外径、总长和液位高度（不能为零或负数）";
-        case Step::CriticalRatio: return "请检查 k（k 不能为 1）和压力";
-        case Step::DischargeArea: return "请检查 C、M、Z、k 和压力（泄放侧压力须低于泄放压力）";
-        case Step::ThroatDiameter: return "请检查安全泄放量和密封半锥角";
-        case Step::Bore: return "请检查安全泄放量";
         case Step::DesignPressure:
         case Step::BurstPressure: return "请检查工作压力";
+        default: return "请检查输入";
     }
-    return {};
+}
+
+std::string quotedList(const std::vector<std::string>& captions) {
+    std::string out;
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        if (i > 0) out += i + 1 == captions.size() ? "和" : "、";
+        out += "“" + captions[i] + "”";
+    }
+    return out;
+}
+
+// The inputs read as 0, one line each.
+std::string zeroLines(const std::vector<ZeroRead>& zeros) {
+    std::string out;
+    for (const ZeroRead& z : zeros) {
+        out += "\n“" + z.caption + "”";
+        out += z.text.empty() ? "的内容为空，按 0 计算。" : "的内容“" + z.text + "”不是数值，按 0 计算。";
+    }
+    return out;
 }
 
 Message describeNotice(const Notice& n) {
@@ -77,6 +91,18 @@ Message describeNotice(const Notice& n) {
             return {"计算喉径超过最大标准喉径",
                     "计算喉径超过最大标准喉径：计算喉径 " + writeDouble(n.value) + " mm 大于最大标准喉径 " +
                         writeDouble(n.limit) + " mm。\n一只此型安全阀不够，请选用多只安全阀或其他型式。"};
+        case NoticeKind::InputsChanged:
+            return {"介质或工况已改动", "介质或工况已改动：“" + n.text + "”已由“" + n.before + "”改为“" + n.after +
+                                            "”。\n请先按“输入参数项”，再按“计     算”。"};
+        case NoticeKind::NoDeviceSized: {
+            std::string text = "未选定泄放装置：安全泄放量 W = " + writeDouble(n.value) + " kg/h，泄放压力（绝压）P = " +
+                               writeDouble(n.limit) + " MPa。";
+            for (const std::string& cause : n.causes) text += "\n· " + cause + "。";
+            text += "\n已写出安全泄放量和压力；泄放面积、直径和公称管径已清空。";
+            return {"未选定泄放装置", text};
+        }
+        case NoticeKind::ReadAsZero:
+            return {"部分输入按 0 计算", "已写出计算结果，但下列输入按 0 计算，请核对："};
     }
     return {};
 }
@@ -85,9 +111,15 @@ Message describeNotice(const Notice& n) {
 
 Message describe(const Outcome& outcome, const WindowTable& window) {
     if (const auto* r = std::get_if<FaultReport>(&outcome)) {
-        return {"数值错误", stepText(*r, window) + "时" + faultWord(r->kind) + "：" + hint(*r) + "。"};
+        std::string advice = r->check.empty() || r->step == Step::ReadingInput ? hint(*r) : "请检查" + quotedList(r->check);
+        if (!r->note.empty() && r->step != Step::ReadingInput) advice += "（" + r->note + "）";
+        return {"数值错误", stepText(*r, window) + "时" + faultWord(r->kind) + "：" + advice + "。" + zeroLines(r->readAsZero)};
     }
-    if (const auto* n = std::get_if<Notice>(&outcome)) return describeNotice(*n);
+    if (const auto* n = std::get_if<Notice>(&outcome)) {
+        Message m = describeNotice(*n);
+        m.text += zeroLines(n->readAsZero);
+        return m;
+    }
     return {};
 }
 

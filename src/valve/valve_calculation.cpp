@@ -63,9 +63,16 @@ constexpr std::array<SizeRow, 8> kLowLiftRows = {{
     {kLargestLowLiftThroat, {80, 100}, {80, 100}},
 }};
 
-constexpr double kHighPressure = 6.4;  // MPa: full-lift rows differ above this opening pressure
-
 }  // namespace
+
+int sizeBound(LiftType lift, double d) {
+    const std::span<const SizeRow> rows =
+        lift == LiftType::Full ? std::span<const SizeRow>(kFullLiftRows) : std::span<const SizeRow>(kLowLiftRows);
+    for (const SizeRow& row : rows) {
+        if (d <= row.bound) return row.bound;
+    }
+    return 0;
+}
 
 std::optional<StandardSize> standardSize(LiftType lift, double d, double pSet) {
     const bool full = lift == LiftType::Full;
@@ -89,100 +96,230 @@ Real throatDiameter(LiftType lift, float A, float pi, Real phiRadians) {
     return 0;
 }
 
-Outcome calculate(Form& form, ValveQuantities& q, ProgramValues& shared) {
-    Action act(form);
-    return act.run([&]() -> Outcome {
-        form.refresh();
-        const bool typedCapacity = !form.text("Text7").empty();
-        if (!typedCapacity) {
-            if (auto notice = reliefCaseNotice(act, kWettedHeight)) return *notice;
-        }
+namespace {
 
-        // Inputs.
-        q.Pi = kWindowPi;
-        q.Pw = act.single("Text2");
-        q.Pd = act.single("Text3");
-        q.Po = act.single("Text4");
-        const CaseFields fields = readCaseFields(act, shared, kWettedHeight);
-        q.Rho = act.single("Text14");
-        readProperties(act, q);
-        const std::string phase = form.text("Text1");
+std::string_view liftCaption(LiftType lift) {
+    switch (lift) {
+        case LiftType::Full: return "全启式";
+        case LiftType::FlatSeatLow: return "平面微启式";
+        case LiftType::ConicalSeatLow: return "锥面微启式";
+    }
+    return "全启式";
+}
+
+std::string_view liftOption(LiftType lift) {
+    switch (lift) {
+        case LiftType::Full: return kFullLift;
+        case LiftType::FlatSeatLow: return kFlatLowLift;
+        case LiftType::ConicalSeatLow: return kConicalLowLift;
+    }
+    return kFullLift;
+}
+
+RecordStep throatStep(LiftType lift, float A, float pi, Real phiRad, Real d) {
+    const std::string a = numberText(A), p = numberText(pi);
+    switch (lift) {
+        case LiftType::Full: return {"计算喉径", "d", "d = 2 × √(A / π)", "2 × √(" + a + " / " + p + ")", numberText(d), "mm"};
+        case LiftType::FlatSeatLow: {
+            const Real first = sqrt(20 * Real(A) / pi);
+            if (first <= 32) {
+                return {"计算喉径", "d", "d = √(20 × A / π) = " + numberText(first) + " ≤ 32，改用 d = √(40 × A / π)",
+                        "√(40 × " + a + " / " + p + ")", numberText(d), "mm"};
+            }
+            return {"计算喉径", "d", "d = √(20 × A / π)", "√(20 × " + a + " / " + p + ")", numberText(d), "mm"};
+        }
+        case LiftType::ConicalSeatLow:
+            return {"计算喉径", "d", "d = √(20 × A / π / sin φ)",
+                    "√(20 × " + a + " / " + p + " / sin " + numberText(phiRad) + ")", numberText(d), "mm"};
+    }
+    return {};
+}
+
+}  // namespace
+
+Outcome calculate(Form& form, ValveQuantities& q, ProgramValues& shared) {
+    Action act(form, windowTable());
+    CalculatorMemory& memory = q.memory;
+    Outcome outcome = act.run([&]() -> Outcome {
+        form.refresh();
+        if (auto change = changedSinceInputParameters(form, memory, windowTable(), kDerivationInputs)) {
+            return inputsChanged(act, *change);
+        }
+        CaseUse use = caseOf(form, kWettedHeight);
+        const bool typedCapacity = capacityTyped(form.text("Text7"), memory);
+        use.computeCapacity = !typedCapacity;
+        use.designTemperature = use.gasEquations;
+        const bool gas = use.phase == kPhaseGas;
+        use.densityField = use.compressedGas() && !gas;
+        if (use.computeCapacity) {
+            if (auto notice = reliefCaseNotice(act, use)) return *notice;
+        }
         const LiftType lift = selectedLiftType(form);
+        recordCase(act, use, memory);
+        act.choice(liftOption(lift), std::string(liftCaption(lift)));
+        act.record().device = Device::SafetyValve;
+        act.record().typedCapacity = typedCapacity;
+
+        // Inputs; those of the case and device are recorded.
+        q.Pi = kWindowPi;
+        q.Pw = act.inputSingle("Text2");
+        q.Pd = act.single("Text3");
+        q.Po = use.gasEquations ? act.inputSingle("Text4") : act.single("Text4");
+        const CaseFields fields = readCaseFields(act, shared, use);
+        q.Rho = use.densityField ? act.inputSingle("Text14") : act.single("Text14");
+        readProperties(act, q, use.gasEquations);
         Real phiRad = 0;
         if (lift == LiftType::ConicalSeatLow) {
-            const Real phi = act.number("Text25");
-            act.at(Step::ThroatDiameter);
+            const Real phi = act.input("Text25");
+            act.at(Step::ThroatDiameter, {"Text25"});
             phiRad = phi / 180 * Real(q.Pi);
         }
+        if (typedCapacity) q.W = act.inputSingle("Text7");
 
         q.K = dischargeCoefficient(lift);
+        act.step({"排放系数", "K", "K（" + std::string(liftCaption(lift)) + "）", "—", numberText(q.K), ""});
 
         // Opening pressure (gauge) and relief pressure (absolute); the gas temperature wherever the
         // gas equations will run.
-        act.at(Step::Pressures);
+        act.at(Step::Pressures, {"Text2"});
         const Real pSet = Real(q.Pw) * 1.05;
         shared.FixedDesignPressure = pSet.value();
+        act.step({"开启压力", "p_set", "p_set = 1.05 × p_w", "1.05 × " + numberText(q.Pw), numberText(pSet), "MPa"});
         q.P = toSingle(pSet * 1.03 + 0.1);
-        const bool gas = phase == kPhaseGas;
-        if (gas) q.P = toSingle(pSet * 1.1 + 0.1);
-        const bool gasEquations = phase != kPhaseSaturated && phase != kPhaseLiquid;
-        if (gasEquations) q.T = toSingle(273 + Real(*shared.DesignTemperature));
+        const bool gasPressure = gas;
+        if (gasPressure) q.P = toSingle(pSet * 1.1 + 0.1);
+        act.step({"泄放压力（绝压）", "P", gasPressure ? "P = 1.1 × p_set + 0.1" : "P = 1.03 × p_set + 0.1",
+                  (gasPressure ? "1.1 × " : "1.03 × ") + numberText(pSet) + " + 0.1", numberText(q.P), "MPa"});
+        if (use.gasEquations) {
+            act.at(Step::Pressures, {"Text24"}, "设计温度不能低于 -273 ℃");
+            q.T = toSingle(273 + Real(*shared.DesignTemperature));
+            act.step({"气体温度", "T", "T = 273 + t", "273 + " + numberText(Real(*shared.DesignTemperature)),
+                      numberText(q.T), "K"});
+        }
 
         // Relief capacity: typed, or by relief case.
+        Capacity capacity{q.W};
         if (typedCapacity) {
-            q.W = act.single("Text7");
+            act.step({"安全泄放量", "W", "W 为输入值", "—", numberText(q.W), "kg/h"});
         } else {
             if (gas) {
-                act.at(Step::GasDensity);
+                act.at(Step::GasDensity, {"Text11", "Text24"}, "设计温度不能为 -273 ℃");
                 q.Rho = gasDensity(q.M, q.P, q.T);
+                act.step({"气体密度", "ρ", "ρ = M × 121.9 × P / T",
+                          numberText(q.M) + " × 121.9 × " + numberText(q.P) + " / " + numberText(q.T),
+                          numberText(q.Rho), "kg/m³"});
                 form.setText("Text14", writeSingle(q.Rho));
             }
-            q.W = reliefCapacity(act, fields, q.Rho, *shared.LatentHeat);
+            capacity = reliefCapacity(act, use, fields, q.Rho, *shared.LatentHeat);
+            q.W = capacity.W;
         }
 
         // Discharge area by phase.
         bool areaApplies = true;
-        if (phase == kPhaseSaturated) {
-            act.at(Step::DischargeArea);
+        if (use.phase == kPhaseSaturated) {
+            act.at(Step::DischargeArea, {"Text2"}, "泄放压力不能为零");
             if (q.P <= 10.0f) {
+                act.step({"面积公式", "—", "饱和蒸汽，P ≤ 10 MPa", numberText(q.P) + " ≤ 10", "A = W / (5.25 × K × P)", ""});
                 Mianji3(q);
+                act.step({"安全泄放面积", "A", "A = W / (5.25 × K × P)",
+                          numberText(q.W) + " / 5.25 / " + numberText(q.K) + " / " + numberText(q.P), numberText(q.A),
+                          "mm²"});
             } else if (q.P <= 22.0f) {
+                act.step({"面积公式", "—", "饱和蒸汽，10 MPa < P ≤ 22 MPa", "10 < " + numberText(q.P) + " ≤ 22",
+                          "A = W / (5.25 × K × P) × (229.2P − 7315) / (190.6P − 6895)", ""});
                 Mianji4(q);
+                const std::string p = numberText(q.P);
+                act.step({"安全泄放面积", "A", "A = W / (5.25 × K × P) × (229.2 × P − 7315) / (190.6 × P − 6895)",
+                          numberText(q.W) + " / 5.25 / " + numberText(q.K) + " / " + p + " × (229.2 × " + p +
+                              " − 7315) / (190.6 × " + p + " − 6895)",
+                          numberText(q.A), "mm²"});
             } else {
                 areaApplies = false;
             }
-        } else if (phase == kPhaseLiquid) {
+        } else if (use.phase == kPhaseLiquid) {
             areaApplies = false;
         } else {
-            act.at(Step::CriticalRatio);
+            act.at(Step::CriticalRatio, {"Text9"}, "k 不能为 1");
+            const Real rc = criticalPressureRatio(q.k);
+            act.step({"临界压力比", "r_c", "r_c = (2 / (k + 1))^(k / (k − 1))",
+                      "(2 / (" + numberText(q.k) + " + 1))^(" + numberText(q.k) + " / (" + numberText(q.k) + " − 1))",
+                      numberText(rc), ""});
             const bool critical = isCriticalFlow(q);
-            act.at(Step::DischargeArea);
-            critical ? Mianji1(q) : Mianji2(q);
+            const std::string ratio = numberText(toSingle(Real(q.Po) / q.P));
+            act.step({"背压比", "Po/P", critical ? "Po / P ≤ r_c：临界" : "Po / P > r_c：亚临界",
+                      numberText(q.Po) + " / " + numberText(q.P) + " = " + ratio + (critical ? " ≤ " : " > ") +
+                          numberText(rc),
+                      critical ? "临界" : "亚临界", ""});
+            if (critical) {
+                act.at(Step::DischargeArea, {"Text10", "Text11", "Text12", "Text24", "Text2"},
+                       "C、M、Z 不能为零");
+                Mianji1(q);
+                act.step({"安全泄放面积（临界）", "A", "A = W / (0.076 × C × K × P × √(M / (Z × T)))",
+                          numberText(q.W) + " / 0.076 / " + numberText(q.C) + " / " + numberText(q.K) + " / " +
+                              numberText(q.P) + " / √(" + numberText(q.M) + " / " + numberText(q.zValue()) + " / " +
+                              numberText(q.T) + ")",
+                          numberText(q.A), "mm²"});
+            } else {
+                act.at(Step::DischargeArea, {"Text9", "Text11", "Text12", "Text24", "Text2", "Text4"},
+                       "k、M、Z 不能为零，泄放侧压力须低于泄放压力");
+                Mianji2(q);
+                const std::string r = numberText(q.Po) + " / " + numberText(q.P);
+                const std::string k = numberText(q.k);
+                act.step({"安全泄放面积（亚临界）", "A",
+                          "A = W / (55.85 × K × P × √(k/(k−1) × [(Po/P)^(2/k) − (Po/P)^((k+1)/k)]) × √(M / (Z × T)))",
+                          numberText(q.W) + " / 55.85 / " + numberText(q.K) + " / " + numberText(q.P) + " / √(" +
+                              numberText(q.M) + " / " + numberText(q.zValue()) + " / " + numberText(q.T) + " × " + k +
+                              "/(" + k + "−1) × [(" + r + ")^(2/" + k + ") − (" + r + ")^((" + k + "+1)/" + k + ")])",
+                          numberText(q.A), "mm²"});
+            }
         }
         if (!areaApplies) {
-            form.setText("Text7", writeSingle(q.W));
-            for (const char* name : {"Text8", "Text15", "Text17", "Text16"}) form.setText(name, "");
-            form.setText("Text13", writeDouble(pSet.value()));
-            return Notice{NoticeKind::NoAreaEquation, phase, static_cast<double>(q.P)};
+            writeCapacity(act, memory, q.W, typedCapacity);
+            for (const char* name : {"Text8", "Text15", "Text17", "Text16"}) act.write(name, "");
+            act.write("Text13", writeDouble(pSet.value()));
+            return Notice{NoticeKind::NoAreaEquation, use.phase, static_cast<double>(q.P)};
         }
 
         // Throat diameter by lift type.
-        act.at(Step::ThroatDiameter);
+        if (lift == LiftType::ConicalSeatLow) {
+            act.at(Step::ThroatDiameter, {"Text7", "Text25", "Text2"}, "密封半锥角须在 0° 与 180° 之间");
+        } else {
+            act.at(Step::ThroatDiameter, {"Text7", "Text2"}, "安全泄放量和泄放压力不能为负数");
+        }
         const Real d = throatDiameter(lift, q.A, q.Pi, phiRad);
-        const std::optional<StandardSize> size = standardSize(lift, d.value(), pSet.value());
+        act.step(throatStep(lift, q.A, q.Pi, phiRad, d));
 
-        form.setText("Text7", writeSingle(q.W));
-        form.setText("Text8", writeSingle(q.A));
-        form.setText("Text15", writeDouble(d.value()));
-        form.setText("Text17", size ? writeInteger(size->throat) : "");
-        form.setText("Text16", size ? writeInteger(size->nominal) : "");
-        form.setText("Text13", writeDouble(pSet.value()));
+        if (q.W <= 0.0f || q.A <= 0.0f || q.P <= 0.0f) {
+            writeCapacity(act, memory, q.W, typedCapacity);
+            for (const char* name : {"Text8", "Text15", "Text17", "Text16"}) act.write(name, "");
+            act.write("Text13", writeDouble(pSet.value()));
+            Notice n{NoticeKind::NoDeviceSized, {}, static_cast<double>(q.W), static_cast<double>(q.P)};
+            n.causes = noSizeCauses(act, use, capacity, q.P, q.A);
+            return n;
+        }
+
+        const std::optional<StandardSize> size = standardSize(lift, d.value(), pSet.value());
+        if (size) {
+            const bool full = lift == LiftType::Full;
+            act.step({"标准喉径和公称管径", "d0 / DN",
+                      full ? (pSet.value() > kHighPressure ? "全启式，p_set > 6.4 MPa 一栏" : "全启式，p_set ≤ 6.4 MPa 一栏")
+                           : "微启式",
+                      "d = " + numberText(d) + " ≤ " + writeInteger(sizeBound(lift, d.value())),
+                      writeInteger(size->throat) + " / " + writeInteger(size->nominal), "mm"});
+        }
+        writeCapacity(act, memory, q.W, typedCapacity);
+        act.write("Text8", writeSingle(q.A));
+        act.write("Text15", writeDouble(d.value()));
+        act.write("Text17", size ? writeInteger(size->throat) : "");
+        act.write("Text16", size ? writeInteger(size->nominal) : "");
+        act.write("Text13", writeDouble(pSet.value()));
         if (!size) {
             return Notice{NoticeKind::ThroatAboveStandard, {}, d.value(),
                           static_cast<double>(lift == LiftType::Full ? kLargestFullLiftThroat : kLargestLowLiftThroat)};
         }
         return Done{};
     });
+    return finishCalculate(act, memory, std::move(outcome));
 }
 
 }  // namespace orvane::valve

@@ -11,6 +11,7 @@
 #include "engine/outcome.h"
 #include "engine/quantities.h"
 #include "engine/real.h"
+#include "form/calculator_memory.h"
 #include "form/form.h"
 
 namespace orvane::valve {
@@ -19,7 +20,11 @@ namespace orvane::valve {
 struct ValveQuantities : SizingQuantities {
     float Pd = 0;  // design pressure, MPa
     float Pw = 0;  // working pressure, MPa
+    CalculatorMemory memory;
 };
+
+// The inputs input parameters derives the window's values from: medium and medium type.
+inline constexpr std::string_view kDerivationInputs[] = {"Combo1", "Combo2"};
 
 enum class LiftType { Full, FlatSeatLow, ConicalSeatLow };
 LiftType selectedLiftType(const Form& form);
@@ -40,6 +45,9 @@ struct StandardSize {
 // for full lift only. Nothing when d exceeds the largest standard throat (125 mm full lift, 80 mm
 // low lift): one such valve would be too small.
 std::optional<StandardSize> standardSize(LiftType lift, double d, double pSet);
+// The bound of the row that applies to d (0 above the largest).
+int sizeBound(LiftType lift, double d);
+inline constexpr double kHighPressure = 6.4;  // MPa: full-lift rows differ above this opening pressure
 inline constexpr int kLargestFullLiftThroat = 125;
 inline constexpr int kLargestLowLiftThroat = 80;
 

@@ -39,7 +39,7 @@ constexpr std::array<std::string_view, 2> kWettedHeight = {"Label34", "Text26"};
 }  // namespace
 
 Outcome inputParameters(Form& form, ValveQuantities& q, ProgramValues& shared) {
-    Action act(form);
+    Action act(form, windowTable());
     return act.run([&]() -> Outcome {
         form.refresh();
         form.setShown("Shape1", false);
@@ -83,14 +83,18 @@ Outcome inputParameters(Form& form, ValveQuantities& q, ProgramValues& shared) {
             q.Pd = toSingle(Real(q.Pw) * 1.1);
         }
         form.setText("Text3", writeSingle(q.Pd));
-        showProperties(form, q, shared);
+        showProperties(form, q, shared, q.memory);
+        q.memory.basis = readTexts(form, kDerivationInputs);
+        ++q.memory.derivationSerial;
         return Done{};
     });
 }
 
-void clear(Form& form) {
+void clear(Form& form, ValveQuantities& q) {
     if (form.text("Combo1") != kSteam) form.setShown("Shape1", true);
     for (std::string_view name : kOutputs) form.setText(name, "");
+    q.memory.programCapacity.reset();
+    q.memory.record.reset();
 }
 
 }  // namespace orvane::valve

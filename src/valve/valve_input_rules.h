@@ -13,7 +13,8 @@ namespace orvane::valve {
 
 Outcome inputParameters(Form& form, ValveQuantities& q, ProgramValues& shared);
 
-// Lights the lamp again (unless the medium is steam) and empties the six outputs.
-void clear(Form& form);
+// Lights the lamp again (unless the medium is steam) and empties the six outputs; the next Calculate
+// computes W again and there is no calculation to print.
+void clear(Form& form, ValveQuantities& q);
 
 }  // namespace orvane::valve

@@ -16,6 +16,6 @@ Outcome ValveWindow::inputParameters() { return valve::inputParameters(form(), q
 
 Outcome ValveWindow::calculate() { return valve::calculate(form(), q_, shared_); }
 
-void ValveWindow::clear() { valve::clear(form()); }
+void ValveWindow::clear() { valve::clear(form(), q_); }
 
 }  // namespace orvane::valve

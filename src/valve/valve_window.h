@@ -14,6 +14,10 @@ public:
     explicit ValveWindow(ProgramValues& shared, QWidget* parent = nullptr);
 
     const ValveQuantities& quantities() const { return q_; }
+    ValveQuantities& quantities() { return q_; }
+    Device device() const override { return Device::SafetyValve; }
+    CalculatorMemory& memory() override { return q_.memory; }
+    ProgramValues& shared() override { return shared_; }
 
 protected:
     Outcome inputParameters() override;
