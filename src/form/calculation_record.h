@@ -69,6 +69,7 @@ struct CalculationRecord {
     std::vector<RecordResult> results;
     std::vector<std::string> notices;     // the message texts, as the window showed them
     int derivationSerial = 0;             // which input parameters the calculation used
+    std::string calculatedAt;             // local date and time of the calculation, "2026-12-09 14:05"
 
     const RecordInput* input(std::string_view field) const {
         for (const RecordInput& i : inputs) {
