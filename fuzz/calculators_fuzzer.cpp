@@ -9,7 +9,12 @@
 //  - every text an action writes is empty, a phase text, or a number text as the program writes it
 //    (no "inf", "nan", "-0" or leading blank; read back and written again it is the same text);
 //  - the six results are written all together or not at all: untouched after a FaultReport, all
-//    written after Done, and after a Notice as the calculation documents for that notice;
+//    written after Done, and after a Notice as the calculation documents for that notice; no device
+//    is sized (area, diameter and sizes empty) unless W, A and P are all above zero;
+//  - Calculate refuses with a notice, and writes nothing, exactly when an input of input
+//    parameters differs from what the last input parameters used (or the window's state at open);
+//  - a W shown is the user's or computed from the inputs shown: a computed W is what the window
+//    remembers as its own, and a W typed over it (any other text in the field) is used as typed;
 //  - a FaultReport names a control of the window when it is at reading a field, and that field
 //    really holds a number beyond range;
 //  - every message text is free of "inf" and "nan"; every working quantity and shared value is
@@ -25,6 +30,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -34,6 +40,7 @@
 #include "engine/number_text.h"
 #include "engine/quantities.h"
 #include "engine/relief_capacity.h"
+#include "form/calculator_memory.h"
 #include "form/memory_form.h"
 #include "form/messages.h"
 #include "fuzz_checks.h"
@@ -353,13 +360,49 @@ bool checkSharedRules(const WindowUnderTest& w, ActionKind a, const Outcome& out
             case NoticeKind::UnknownReliefCase:
             case NoticeKind::UnsupportedReliefCase:
             case NoticeKind::MissingWettedHeight:
+            case NoticeKind::InputsChanged:
                 expectResults(w, a, before, Results::Untouched, {}, "notice before computing");
                 return true;
             case NoticeKind::NoAreaEquation:
-            case NoticeKind::ThroatAboveStandard: break;
+            case NoticeKind::ThroatAboveStandard:
+            case NoticeKind::NoDeviceSized:
+            case NoticeKind::ReadAsZero: break;
         }
     }
     return false;
+}
+
+// After a Calculate that wrote its results: the relief capacity shown is the user's (typed over
+// the program's, used as typed) or the program's own, computed now; a device is sized only from a
+// W, an A and a relief pressure above zero.
+void checkCapacityAndSize(const WindowUnderTest& w, const SizingQuantities& q, const CalculatorMemory& memory,
+                          const std::optional<std::string>& programBefore, const Snapshot& before,
+                          const Outcome& outcome) {
+    const std::string typedText = before.at("Text7");
+    const bool typed = !typedText.empty() && !(programBefore && *programBefore == typedText);
+    const std::string shown = w.memory.text("Text7");
+    if (!memory.record || memory.record->typedCapacity != typed) fail("%s Calculate: W typed or not, mixed up", w.name);
+    if (typed) {
+        if (memory.programCapacity) fail("%s Calculate: a typed W taken as the program's", w.name);
+        if (readNumber(shown) != static_cast<double>(static_cast<float>(readNumber(typedText)))) {
+            fail("%s Calculate: typed W \"%s\" shown as \"%s\"", w.name, printable(typedText).c_str(), shown.c_str());
+        }
+    } else if (!memory.programCapacity || *memory.programCapacity != shown) {
+        fail("%s Calculate: computed W \"%s\" not remembered as the program's", w.name, shown.c_str());
+    }
+    const auto* n = std::get_if<Notice>(&outcome);
+    const bool noSize = n != nullptr && n->kind == NoticeKind::NoDeviceSized;
+    const bool sized = isDone(outcome) || (n != nullptr && n->kind == NoticeKind::ReadAsZero);
+    if (sized && !(q.W > 0.0f && q.A > 0.0f && q.P > 0.0f)) {
+        fail("%s Calculate sized a device from W %g, A %g, P %g", w.name, static_cast<double>(q.W),
+             static_cast<double>(q.A), static_cast<double>(q.P));
+    }
+    if (noSize && q.W > 0.0f && q.A > 0.0f && q.P > 0.0f) fail("%s Calculate: no device sized without cause", w.name);
+    if (isDone(outcome) && !memory.record->inputs.empty()) {
+        for (const RecordInput& i : memory.record->inputs) {
+            if (i.readAsZero) fail("%s Calculate done without a word on \"%s\" read as 0", w.name, i.caption.c_str());
+        }
+    }
 }
 
 // How the actions write numbers into the fields both windows have.
@@ -391,9 +434,12 @@ struct Valve {
                       numberFields(std::pair{"Text13", Written::Double}, std::pair{"Text17", Written::Integer}),
                       true};
     valve::ValveQuantities q;
+    std::optional<std::string> programBefore;
     std::array<float, 2> ownQuantities() const { return {q.Pd, q.Pw}; }
+    std::span<const std::string_view> derivationInputs() const { return valve::kDerivationInputs; }
 
     Outcome run(ActionKind a, ProgramValues& shared) {
+        programBefore = q.memory.programCapacity;
         switch (a) {
             case ActionKind::InputParameters: return valve::inputParameters(w.form, q, shared);
             case ActionKind::Calculate: return valve::calculate(w.form, q, shared);
@@ -404,7 +450,13 @@ struct Valve {
 
     void check(ActionKind a, const Outcome& outcome, const Snapshot& before) {
         if (checkSharedRules(w, a, outcome, before)) return;
-        if (isDone(outcome)) {
+        checkCapacityAndSize(w, q, q.memory, programBefore, before, outcome);
+        const auto* notice = std::get_if<Notice>(&outcome);
+        if (notice != nullptr && notice->kind == NoticeKind::NoDeviceSized) {
+            expectResults(w, a, before, Results::Written, {"Text8", "Text15", "Text17", "Text16"}, "no device sized");
+            return;
+        }
+        if (isDone(outcome) || notice->kind == NoticeKind::ReadAsZero) {
             expectResults(w, a, before, Results::Written, {}, "done");
             const int throat = static_cast<int>(readNumber(w.memory.text("Text17")));
             const double d = readNumber(w.memory.text("Text15"));
@@ -446,9 +498,12 @@ struct Disc {
                       numberFields(std::pair{"Text13", Written::Single}),
                       false};
     disc::DiscQuantities q;
+    std::optional<std::string> programBefore;
     std::array<float, 2> ownQuantities() const { return {q.Pb, q.Pd}; }
+    std::span<const std::string_view> derivationInputs() const { return disc::kDerivationInputs; }
 
     Outcome run(ActionKind a, ProgramValues& shared) {
+        programBefore = q.memory.programCapacity;
         switch (a) {
             case ActionKind::InputParameters: return disc::inputParameters(w.form, q, shared);
             case ActionKind::Calculate: return disc::calculate(w.form, q, shared);
@@ -459,7 +514,13 @@ struct Disc {
 
     void check(ActionKind a, const Outcome& outcome, const Snapshot& before) {
         if (checkSharedRules(w, a, outcome, before)) return;
-        if (isDone(outcome)) {
+        checkCapacityAndSize(w, q, q.memory, programBefore, before, outcome);
+        const auto* notice = std::get_if<Notice>(&outcome);
+        if (notice != nullptr && notice->kind == NoticeKind::NoDeviceSized) {
+            expectResults(w, a, before, Results::Written, {"Text8", "Text15", "Text16"}, "no device sized");
+            return;
+        }
+        if (isDone(outcome) || notice->kind == NoticeKind::ReadAsZero) {
             // The nominal size is empty above DN 200.
             const bool above = readNumber(w.memory.text("Text15")) > 200;
             if (above) {
@@ -519,8 +580,17 @@ void step(Window& window, std::uint8_t op, Bytes& in, ProgramValues& shared, con
     }
     const ActionKind action = op == 3 ? ActionKind::InputParameters : op == 4 ? ActionKind::Calculate : ActionKind::Clear;
     const Snapshot before = outputsOf(w);
+    const bool changed =
+        changedSinceInputParameters(w.memory, window.q.memory, w.memory.table(), window.derivationInputs()).has_value();
     w.form.forget();
     const Outcome outcome = window.run(action, shared);
+    if (action == ActionKind::Calculate) {
+        const auto* n = std::get_if<Notice>(&outcome);
+        if (changed != (n != nullptr && n->kind == NoticeKind::InputsChanged)) {
+            fail("%s Calculate: inputs of input parameters %s, outcome %s", w.name, changed ? "changed" : "unchanged",
+                 outcomeText(outcome).c_str());
+        }
+    }
     if (kTrace) {
         std::string results;
         for (std::string_view o : w.outputs) results += " " + std::string(o) + "=\"" + w.memory.text(o) + "\"";

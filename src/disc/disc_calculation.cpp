@@ -169,7 +169,7 @@ Outcome calculate(Form& form, DiscQuantities& q, ProgramValues& shared) {
             return Notice{NoticeKind::NoAreaEquation, use.phase, static_cast<double>(q.P)};
         }
 
-        act.at(Step::Bore, {"Text7"}, "安全泄放量不能为负数");
+        act.at(Step::Bore, capacityInputs(use), "安全泄放量不能为负数");
         const Real d = bore(q.A, q.Pi);
         act.step({"计算口径", "d", "d = 2 × √(A / π)", "2 × √(" + numberText(q.A) + " / " + numberText(q.Pi) + ")",
                   numberText(d), "mm"});

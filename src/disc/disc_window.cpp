@@ -13,7 +13,7 @@ constexpr Decoration kDecorations[] = {
 }
 
 DiscWindow::DiscWindow(ProgramValues& shared, QWidget* parent)
-    : CalculatorWindow(windowTable(), kDecorations, parent), shared_(shared) {
+    : CalculatorWindow(windowTable(), kDecorations, kDerivationInputs, parent), shared_(shared) {
     setAutoFillBackground(false);  // the sky is painted instead
 }
 

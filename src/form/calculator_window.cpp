@@ -1,6 +1,9 @@
 #include "calculator_window.h"
 
 #include <QMessageBox>
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include "messages.h"
@@ -20,8 +23,8 @@ constexpr const char* kMessageName = "outcomeMessage";
 }  // namespace
 
 CalculatorWindow::CalculatorWindow(const WindowTable& table, std::span<const Decoration> decorations,
-                                   QWidget* parent)
-    : QWidget(parent), table_(table) {
+                                   std::span<const std::string_view> derivationInputs, QWidget* parent)
+    : QWidget(parent), table_(table), derivationInputs_(derivationInputs) {
     buildWindow(this, table, decorations);
     form_ = std::make_unique<WidgetForm>(this, table);
     const auto button = [this](std::string_view name) { return qobject_cast<QPushButton*>(form_->widget(name)); };
@@ -33,6 +36,37 @@ CalculatorWindow::CalculatorWindow(const WindowTable& table, std::span<const Dec
     connect(button(kClear), &QPushButton::clicked, this, [this] { clear(); });
     connect(button(kReturn), &QPushButton::clicked, this, &QWidget::hide);
     connect(button(kPrint), &QPushButton::clicked, this, &CalculatorWindow::sheetRequested);
+    connectInputs();
+}
+
+void CalculatorWindow::connectInputs() {
+    auto* calculate = qobject_cast<QPushButton*>(form_->widget(kCalculate));
+    for (const ControlRow& c : table_.controls) {
+        QWidget* w = form_->widget(c.name);
+        QLineEdit* edit = qobject_cast<QLineEdit*>(w);
+        if (auto* combo = qobject_cast<QComboBox*>(w)) edit = combo->lineEdit();
+        // Enter in an input field presses Calculate.
+        if (edit != nullptr && !edit->isReadOnly()) {
+            connect(edit, &QLineEdit::returnPressed, calculate, &QPushButton::click);
+        }
+    }
+    // The window is asked afresh whenever one of these may have changed; it is the truth, the
+    // signals only say when to look.
+    for (std::string_view name : derivationInputs_) {
+        QWidget* w = form_->widget(name);
+        if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            connect(combo, &QComboBox::currentTextChanged, this, &CalculatorWindow::updateLamp);
+        } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            connect(edit, &QLineEdit::textChanged, this, &CalculatorWindow::updateLamp);
+        } else if (auto* option = qobject_cast<QAbstractButton*>(w)) {
+            connect(option, &QAbstractButton::toggled, this, &CalculatorWindow::updateLamp);
+        }
+    }
+}
+
+void CalculatorWindow::updateLamp() {
+    if (form_->isShown("Shape1")) return;
+    if (changedSinceInputParameters(*form_, memory(), table_, derivationInputs())) form_->setShown("Shape1", true);
 }
 
 CalculatorWindow::~CalculatorWindow() = default;

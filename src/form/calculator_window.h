@@ -33,13 +33,16 @@ public:
     // What the window remembers between its actions, the record of its last Calculate among it.
     virtual CalculatorMemory& memory() = 0;
     virtual ProgramValues& shared() = 0;
+    // The inputs input parameters derives the window's values from.
+    std::span<const std::string_view> derivationInputs() const { return derivationInputs_; }
 
 signals:
     // "打  印" was pressed: the calculation sheet of the last Calculate is wanted.
     void sheetRequested();
 
 protected:
-    CalculatorWindow(const WindowTable& table, std::span<const Decoration> decorations, QWidget* parent);
+    CalculatorWindow(const WindowTable& table, std::span<const Decoration> decorations,
+                     std::span<const std::string_view> derivationInputs, QWidget* parent);
 
     virtual Outcome inputParameters() = 0;
     virtual Outcome calculate() = 0;
@@ -48,8 +51,12 @@ protected:
 private:
     void run(Outcome (CalculatorWindow::*action)());
     void report(const Outcome& outcome);
+    void connectInputs();
+    // Lights the lamp once an input of input parameters differs from what it used.
+    void updateLamp();
 
     const WindowTable& table_;
+    std::span<const std::string_view> derivationInputs_;
     std::unique_ptr<WidgetForm> form_;
 };
 

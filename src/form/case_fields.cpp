@@ -153,6 +153,21 @@ Capacity reliefCapacity(Action& act, const CaseUse& use, const CaseFields& f, Re
     return w;
 }
 
+std::vector<std::string_view> capacityInputs(const CaseUse& use) {
+    if (!use.computeCapacity) return {"Text7"};
+    if (use.reliefCase == ReliefCase::CompressedGas) {
+        std::vector<std::string_view> fields = {"Text5", "Text6"};
+        if (use.densityField) fields.push_back("Text14");
+        return fields;
+    }
+    std::vector<std::string_view> fields = {"Text19"};
+    if (use.usesLength()) fields.push_back("Text20");
+    if (use.usesHeight()) fields.push_back(use.wettedHeightField);
+    fields.push_back("Text18");
+    if (use.insulated()) fields.insert(fields.end(), {"Text21", "Text22", "Text23"});
+    return fields;
+}
+
 std::vector<std::string> noSizeCauses(Action& act, const CaseUse& use, const Capacity& w, float P, float A) {
     std::vector<std::string> causes;
     if (P <= 0.0f) {

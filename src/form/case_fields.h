@@ -74,6 +74,10 @@ struct Capacity {
 // its steps are recorded.
 Capacity reliefCapacity(Action& act, const CaseUse& use, const CaseFields& f, Real Rho, Real q);
 
+// The fields W comes from: the capacity field when it was typed, the inputs of the relief case when
+// it was computed.
+std::vector<std::string_view> capacityInputs(const CaseUse& use);
+
 // Why a calculation sized no device (W <= 0, A <= 0 or P <= 0), in words.
 std::vector<std::string> noSizeCauses(Action& act, const CaseUse& use, const Capacity& w, float P, float A);
 

@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
@@ -19,7 +18,7 @@ WidgetForm::WidgetForm(QWidget* window, const WindowTable& table) : window_(wind
         auto* w = window->findChild<QWidget*>(toQString(c.name), Qt::FindDirectChildrenOnly);
         if (w == nullptr) throw std::logic_error("window has no control " + std::string(c.name));
         widgets_.emplace(std::string(c.name), w);
-        if (!c.toolTip.empty()) fixedToolTips_.insert(w);
+        if (!c.toolTip.empty()) toolTips_.insert(w, toQString(c.toolTip));
         tops_.emplace(std::string(c.name), c.at.top);
     }
 }
@@ -45,12 +44,9 @@ void WidgetForm::setText(std::string_view name, std::string_view text) {
         const QString value = toQString(text);
         edit->setText(value);
         edit->setCursorPosition(0);  // a long number shows its first digits
-        // A number wider than its field shows whole in the tooltip (fields with a tooltip of their own
-        // are inputs, which no action writes).
-        if (!fixedToolTips_.contains(w)) {
-            const int room = edit->width() - 8;
-            edit->setToolTip(QFontMetrics(edit->font()).horizontalAdvance(value) > room ? value : QString());
-        }
+        // The tooltip says what the field holds and, for a text the program wrote, the whole text.
+        const QString base = toolTips_.value(w);
+        edit->setToolTip(value.isEmpty() ? base : base.isEmpty() ? value : base + "\n" + value);
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
         combo->setEditText(toQString(text));
     } else if (auto* label = qobject_cast<QLabel*>(w)) {

@@ -3,7 +3,8 @@
 // (text(), currentText(), isChecked(), isHidden()), so text that arrives by paste, an input method
 // or assistive technology counts exactly like typed text.
 
-#include <QSet>
+#include <QHash>
+#include <QString>
 #include <map>
 #include <string>
 #include <string_view>
@@ -35,7 +36,7 @@ private:
     QWidget* window_;
     std::map<std::string, QWidget*, std::less<>> widgets_;
     std::map<std::string, int, std::less<>> tops_;  // twips: pixels would lose the exact value
-    QSet<QWidget*> fixedToolTips_;
+    QHash<QWidget*, QString> toolTips_;  // what each field means, with its unit
 };
 
 }  // namespace orvane

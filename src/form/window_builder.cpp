@@ -1,6 +1,7 @@
 #include "window_builder.h"
 
 #include <QButtonGroup>
+#include <QEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,6 +39,21 @@ protected:
         p.setPen(QPen(QColor(110, 0, 0), 1));
         p.setBrush(glow);
         p.drawEllipse(circle);
+    }
+};
+
+// A field shows its text from the first character whenever it is not being edited, so a long
+// number is read from its first digit, also after the field had the focus.
+class ShowFromStart final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusOut) {
+            if (auto* edit = qobject_cast<QLineEdit*>(watched)) edit->setCursorPosition(0);
+        }
+        return QObject::eventFilter(watched, event);
     }
 };
 
@@ -100,6 +116,11 @@ QWidget* makeControl(QWidget* window, const ControlRow& c, std::span<const Decor
         case ControlKind::Text: {
             auto* edit = new QLineEdit(text, window);
             setColours(edit, c, QPalette::Base, QPalette::Text);
+            if (c.result) {
+                // A result is read, not typed: no cursor by Tab, but it can still be selected and copied.
+                edit->setReadOnly(true);
+                edit->setFocusPolicy(Qt::ClickFocus);
+            }
             return edit;
         }
         case ControlKind::Combo: {
@@ -172,6 +193,7 @@ void buildWindow(QWidget* window, const WindowTable& table, std::span<const Deco
     window->setFont(fontFor({}));
 
     auto* options = new QButtonGroup(window);
+    auto* showFromStart = new ShowFromStart(window);
     for (const ControlRow& c : table.controls) {
         QWidget* w = makeControl(window, c, decorations, options);
         w->setObjectName(toQString(c.name));
@@ -183,6 +205,7 @@ void buildWindow(QWidget* window, const WindowTable& table, std::span<const Deco
         }
         if (!c.toolTip.empty()) w->setToolTip(toQString(c.toolTip));
         if (!c.shown) w->hide();
+        if (c.kind == ControlKind::Text) w->installEventFilter(showFromStart);
     }
     applyTabOrder(window, table);
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "engine/area.h"
 #include "engine/media.h"
@@ -281,10 +282,13 @@ Outcome calculate(Form& form, ValveQuantities& q, ProgramValues& shared) {
         }
 
         // Throat diameter by lift type.
+        std::vector<std::string_view> check = capacityInputs(use);
+        check.push_back("Text2");
         if (lift == LiftType::ConicalSeatLow) {
-            act.at(Step::ThroatDiameter, {"Text7", "Text25", "Text2"}, "密封半锥角须在 0° 与 180° 之间");
+            check.push_back("Text25");
+            act.at(Step::ThroatDiameter, check, "安全泄放量和泄放压力不能为负数，密封半锥角须在 0° 与 180° 之间");
         } else {
-            act.at(Step::ThroatDiameter, {"Text7", "Text2"}, "安全泄放量和泄放压力不能为负数");
+            act.at(Step::ThroatDiameter, check, "安全泄放量和泄放压力不能为负数");
         }
         const Real d = throatDiameter(lift, q.A, q.Pi, phiRad);
         act.step(throatStep(lift, q.A, q.Pi, phiRad, d));

@@ -10,7 +10,7 @@ constexpr Decoration kDecorations[] = {{"Picture1", &paintValvePicture}};
 }
 
 ValveWindow::ValveWindow(ProgramValues& shared, QWidget* parent)
-    : CalculatorWindow(windowTable(), kDecorations, parent), shared_(shared) {}
+    : CalculatorWindow(windowTable(), kDecorations, kDerivationInputs, parent), shared_(shared) {}
 
 Outcome ValveWindow::inputParameters() { return valve::inputParameters(form(), q_, shared_); }
 
