@@ -315,10 +315,14 @@ void checkMessage(const WindowUnderTest& w, const Outcome& outcome) {
     if (isDone(outcome)) return;
     const Message m = describe(outcome, w.memory.table());
     if (m.title.empty() || m.text.empty()) fail("%s: a report without message", w.name);
-    // A notice may quote what the user typed; the rest of the message is the program's.
-    std::string own = m.text;
-    if (const auto* n = std::get_if<Notice>(&outcome); n != nullptr && !n->text.empty()) {
-        for (auto p = own.find(n->text); p != std::string::npos; p = own.find(n->text)) own.erase(p, n->text.size());
+    // A message quotes what the user typed between “ and ”; the rest of it is the program's.
+    std::string own;
+    for (std::size_t at = 0; at < m.text.size();) {
+        const std::size_t open = m.text.find("“", at);
+        own += m.text.substr(at, open == std::string::npos ? std::string::npos : open - at);
+        if (open == std::string::npos) break;
+        const std::size_t close = m.text.find("”", open);
+        at = close == std::string::npos ? m.text.size() : close + std::string_view("”").size();
     }
     for (const char* bad : {"inf", "nan", "INF", "NAN"}) {
         if (own.find(bad) != std::string::npos) fail("%s: message \"%s\"", w.name, m.text.c_str());

@@ -244,7 +244,8 @@ TEST_F(ValveWindowTest, TabFollowsTheRowsOnScreen) {
     QWidget* at = start;
     for (int i = 0; i < 40; ++i) {
         at = at->nextInFocusChain();
-        while (at != start && (!at->isVisibleTo(w) || at->focusPolicy() == Qt::NoFocus || at->parentWidget() != w)) {
+        while (at != start &&
+               (!at->isVisibleTo(w) || (at->focusPolicy() & Qt::TabFocus) == 0 || at->parentWidget() != w)) {
             at = at->nextInFocusChain();
         }
         if (at == start) break;
@@ -253,7 +254,7 @@ TEST_F(ValveWindowTest, TabFollowsTheRowsOnScreen) {
     const std::vector<std::string> rowsOnScreen = {
         "Command4", "Combo2", "Combo4", "Combo3", "Text19", "Text2", "Text20", "Text3", "Text18", "Text4",
         "Text9", "Text10", "Text11", "Text12", "Text1", "Command3", "Command5", "Command1", "Command2",
-        "Text7", "Text15", "Text16", "Text8", "Text17", "Text13", "Option1", "Option2", "Option3"};
+        "Text7", "Option1"};  // no read-only result; one stop for the option group
     EXPECT_EQ(order, rowsOnScreen);
 }
 
