@@ -110,6 +110,22 @@ protected:
                                        " px, has " + std::to_string(w->width()));
                 }
             }
+            // A box's caption stands above its contents: it must fit its width and the space above the
+            // first control inside it.
+            if (auto* frame = qobject_cast<QLabel*>(w); frame != nullptr && frame->frameShape() != QFrame::NoFrame) {
+                const QRect caption = frame->geometry().adjusted(0, 0, 0, -(frame->height() - fm.height() - 2));
+                if (fm.horizontalAdvance(frame->text()) + 4 > w->width()) {
+                    problems.push_back(w->objectName().toStdString() + " caption is wider than its box");
+                }
+                for (QObject* other : window->children()) {
+                    auto* inner = qobject_cast<QWidget*>(other);
+                    if (inner != nullptr && inner != w && !inner->isHidden() && !inner->objectName().isEmpty() &&
+                        inner->geometry().intersects(caption)) {
+                        problems.push_back(inner->objectName().toStdString() + " covers the caption of " +
+                                           w->objectName().toStdString());
+                    }
+                }
+            }
             if (auto* combo = qobject_cast<QComboBox*>(w)) {
                 int need = 0;
                 for (int i = 0; i < combo->count(); ++i) need = std::max(need, fm.horizontalAdvance(combo->itemText(i)));

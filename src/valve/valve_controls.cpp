@@ -34,7 +34,7 @@ constexpr std::array kControls = std::to_array<ControlRow>({
      .label = "Label20", .items = kMediumTypeItems, .font = kSmall, .toolTip = "介质类型（泄放工况）：压缩气或蒸气、无保温液化气或有保温液化气。"},
     {.name = "Label26", .kind = Label, .text = "安装位置", .at = {2985, 2415, 945, 270}, .shown = false,
      .background = kInputLabel},
-    {.name = "Combo4", .kind = Combo, .text = "地面上无喷淋", .at = {3960, 2400, 1515, 300}, .shown = false,
+    {.name = "Combo4", .kind = Combo, .text = "地面上无喷淋", .at = {3960, 2400, 1740, 300}, .shown = false,
      .label = "Label26", .items = kLocationItems, .font = kSmall, .toolTip = "安装位置，决定火灾工况的位置系数 F。"},
     {.name = "Label30", .kind = Label, .text = "设计温度 ℃", .at = {3420, 2540, 1230, 270}, .shown = false,
      .background = kInputLabel},
