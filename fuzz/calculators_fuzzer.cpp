@@ -388,7 +388,7 @@ void checkCapacityAndSize(const WindowUnderTest& w, const SizingQuantities& q, c
     if (!memory.record || memory.record->typedCapacity != typed) fail("%s Calculate: W typed or not, mixed up", w.name);
     if (typed) {
         if (memory.programCapacity) fail("%s Calculate: a typed W taken as the program's", w.name);
-        if (readNumber(shown) != static_cast<double>(static_cast<float>(readNumber(typedText)))) {
+        if (shown != writeSingle(static_cast<float>(readNumber(typedText)))) {
             fail("%s Calculate: typed W \"%s\" shown as \"%s\"", w.name, printable(typedText).c_str(), shown.c_str());
         }
     } else if (!memory.programCapacity || *memory.programCapacity != shown) {
