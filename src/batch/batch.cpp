@@ -50,6 +50,17 @@ std::string withoutBlanks(std::string_view s) {
     return out;
 }
 
+// The key a column name gives: the key itself or the caption on the window, whose blanks need not
+// be typed as the window spaces them ("介质" for "介  质").
+const CaseKey* keyNamed(Device device, std::string_view name) {
+    if (const CaseKey* key = casefile::findKey(device, name)) return key;
+    const std::string bare = withoutBlanks(name);
+    for (const CaseKey& k : casefile::caseKeys(device)) {
+        if (withoutBlanks(casefile::keyCaption(device, k)) == bare) return &k;
+    }
+    return nullptr;
+}
+
 std::string quoted(std::string_view s) {
     return "\"" + std::string(s) + "\"";
 }
@@ -151,7 +162,7 @@ Columns::Columns(Device device, const std::vector<std::string>& header) : device
     std::vector<std::string> unknown, results;
     for (std::size_t i = 0; i < header.size(); ++i) {
         const std::string_view name = trimmed(header[i]);
-        const CaseKey* key = name.empty() ? nullptr : casefile::findKey(device, name);
+        const CaseKey* key = name.empty() ? nullptr : keyNamed(device, name);
         if (!name.empty() && key == nullptr) unknown.push_back(quoted(name));
         if (key != nullptr && key->kind == KeyKind::Result && key->key != kCapacityKey)
             results.push_back(quoted(name));

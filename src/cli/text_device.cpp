@@ -21,11 +21,11 @@ TextEncoding detectEncoding(QIODevice& device) {
 
     QStringDecoder utf8(QStringDecoder::Utf8);
     while (!device.atEnd()) {
-        (void)utf8.decode(device.read(kChunk));
+        (void)QString(utf8.decode(device.read(kChunk)));
         if (utf8.hasError()) break;
     }
     // A sequence cut off at the end of the text is no UTF-8 either: a line break after it shows it.
-    (void)utf8.decode(QByteArrayView("\n"));
+    (void)QString(utf8.decode(QByteArrayView("\n")));
     const bool isUtf8 = !utf8.hasError();
     if (!device.seek(0))
         throw batch::BadTable("the table cannot be read twice: " + device.errorString().toStdString());
