@@ -62,7 +62,10 @@ const CaseKey* keyNamed(Device device, std::string_view name) {
 }
 
 std::string quoted(std::string_view s) {
-    return "\"" + std::string(s) + "\"";
+    std::string out(1, '"');
+    out += s;
+    out += '"';
+    return out;
 }
 
 // The message a window would show, on one line.
@@ -110,9 +113,9 @@ RowResult sizeOn(const Columns& columns, const std::vector<std::string>& cells,
         return {};
     };
     const auto finish = [&](const Outcome& outcome) {
-        const auto results = resultKeys(device);
-        for (std::size_t i = 0; i < results.size(); ++i) {
-            row.results[i] = form.text(casefile::findKey(device, results[i])->control);
+        std::size_t n = 0;
+        for (const CaseKey& k : casefile::caseKeys(device)) {
+            if (k.kind == KeyKind::Result && n < row.results.size()) row.results[n++] = form.text(k.control);
         }
         row.sized = isDone(outcome);
         row.status = row.sized ? std::string(kSized) : oneLine(describe(outcome, table).text);
