@@ -1,14 +1,26 @@
 // Orvane: sizing of the over-pressure relief devices of pressure vessels (safety valves and
-// bursting discs) after GB 150-1998 Appendix B. Starts at the cover window.
+// bursting discs) after GB 150-1998 Appendix B. Starts at the cover window, or runs a command
+// (batch, --help ...) without one.
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <cstdio>
 #include <cstdlib>
 
+#include "cli/command_line.h"
 #include "cover_window.h"
 #include "engine/quantities.h"
 
 namespace {
+
+// X11 and Wayland need a display server named in the environment; Windows and macOS always have
+// their desktop.
+constexpr bool kNeedsDisplayServer =
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+    true;
+#else
+    false;
+#endif
 
 bool displayAvailable() {
     const auto set = [](const char* name) {
@@ -21,7 +33,7 @@ bool displayAvailable() {
 // Start-up measurement (bench/startup.sh): with ORVANE_QUIT_WHEN_SHOWN set, the program ends once
 // the cover window has been painted for the first time.
 class QuitWhenPainted final : public QObject {
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
@@ -33,7 +45,11 @@ protected:
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (!displayAvailable()) {
+    if (argc > 1 && orvane::cli::isCommand(argv[1])) {
+        const QCoreApplication app(argc, argv);  // arguments in the system's encoding; no GUI
+        return orvane::cli::run(QCoreApplication::arguments());
+    }
+    if (kNeedsDisplayServer && !displayAvailable()) {
         std::fputs(
             "orvane: no display (DISPLAY and WAYLAND_DISPLAY are not set): start Orvane on a graphical "
             "desktop, or under a virtual one with 'xvfb-run -a orvane'\n",

@@ -1,0 +1,108 @@
+#include "csv.h"
+
+#include <istream>
+#include <ostream>
+
+namespace orvane::batch {
+
+namespace {
+
+constexpr int kEnd = std::char_traits<char>::eof();
+
+std::string where(std::int64_t line) {
+    return "line " + std::to_string(line);
+}
+
+// No cell of a case comes near this; a longer one is a file that is no table, and reading stops
+// before it fills the memory.
+constexpr std::size_t kLongestField = 64 * 1024;
+constexpr std::size_t kMostFields = 1024;
+
+void append(std::string& field, int c, std::int64_t line) {
+    if (field.size() >= kLongestField) throw CsvError(where(line) + ": a cell longer than 64 KiB");
+    field.push_back(static_cast<char>(c));
+}
+
+}  // namespace
+
+int CsvReader::get() {
+    const int c = in_.rdbuf()->sbumpc();
+    if (c == '\n') ++line_;
+    return c;
+}
+
+bool CsvReader::next(std::vector<std::string>& fields) {
+    fields.clear();
+    std::streambuf& buf = *in_.rdbuf();
+    std::string field;
+    if (!started_) {
+        started_ = true;
+        // A UTF-8 byte order mark, as spreadsheets write it; other bytes stay the field's beginning.
+        for (const char bom : {'\xEF', '\xBB', '\xBF'}) {
+            if (buf.sgetc() != static_cast<unsigned char>(bom)) break;
+            field.push_back(static_cast<char>(buf.sbumpc()));
+        }
+        if (field.size() == 3) field.clear();
+    }
+    if (field.empty() && buf.sgetc() == kEnd) return false;
+    recordLine_ = line_;
+
+    for (;;) {
+        int c = get();
+        if (c == '"' && field.empty()) {
+            // A quoted field: up to the quote that is not doubled.
+            const std::int64_t opened = line_;
+            for (;;) {
+                c = get();
+                if (c == kEnd) throw CsvError(where(opened) + ": a quoted field is not closed");
+                if (c == '"') {
+                    if (buf.sgetc() != '"') break;
+                    get();
+                }
+                append(field, c, opened);
+            }
+            c = get();
+            if (c == '\r' && buf.sgetc() == '\n') c = get();
+            if (c != ',' && c != '\n' && c != kEnd) {
+                throw CsvError(where(line_) + ": text after the closing quote of a field");
+            }
+        } else {
+            while (c != ',' && c != '\n' && c != kEnd) {
+                if (c == '\r' && buf.sgetc() == '\n') {
+                    c = get();
+                    break;
+                }
+                if (c == '"')
+                    throw CsvError(where(line_) + ": a quote inside a field that does not begin with one");
+                append(field, c, line_);
+                c = get();
+            }
+        }
+        if (fields.size() == kMostFields)
+            throw CsvError(where(recordLine_) + ": more than 1024 cells in a row");
+        fields.push_back(std::move(field));
+        field.clear();
+        if (c != ',') return true;
+    }
+}
+
+void writeCsvRecord(std::ostream& out, std::span<const std::string> fields) {
+    bool first = true;
+    for (const std::string& f : fields) {
+        if (!first) out.put(',');
+        first = false;
+        if (f.find_first_of(",\"\r\n") == std::string::npos) {
+            out << f;
+            continue;
+        }
+        out.put('"');
+        for (char c : f) {
+            if (c == '"') out.put('"');
+            out.put(c);
+        }
+        out.put('"');
+    }
+    out << "\r\n";
+}
+
+}  // namespace orvane::batch
