@@ -46,8 +46,8 @@ const QByteArray kSized =
     "介  质,工作压力 MPa,安全阀型式,密封半锥角φ,relief_capacity_kg_h,discharge_area_mm2,throat_diameter_mm,"
     "standard_throat_mm,nominal_size_mm,opening_pressure_MPa,status\r\n"
     "空气,0.8,全 启 式,,3040.586,563.8745,26.7945484798857,32,50,0.840000012516975,完成\r\n"
-    "空气,0.8,锥面微启式,,,,,,,,计算喉径时除数为零：请检查“安全泄放量 kg/h”、“密封半锥角φ”和“工作压力 MPa”"
-    "（密封半锥角须在 0° 与 180° 之间）。 “密封半锥角φ”的内容为空，按 0 计算。\r\n";
+    "空气,0.8,锥面微启式,,,,,,,,计算喉径时除数为零：请检查“进气口内径mm”、“进气流速 m/s”、“工作压力 MPa”和"
+    "“密封半锥角φ”（安全泄放量和泄放压力不能为负数，密封半锥角须在 0° 与 180° 之间）。 “密封半锥角φ”的内容为空，按 0 计算。\r\n";
 
 TEST_F(BatchCommand, ReadsUtf8WithOrWithoutBomAndGb18030AndWritesUtf8WithBom) {
     QStringEncoder gb("GB18030");
