@@ -11,8 +11,7 @@ void Action::at(Step step, std::initializer_list<std::string_view> check, std::s
 
 void Action::at(Step step, const std::vector<std::string_view>& check, std::string note) {
     step_ = step;
-    check_.clear();
-    for (std::string_view name : check) check_.push_back(caption(name));
+    check_ = check;
     note_ = std::move(note);
 }
 

@@ -58,7 +58,9 @@ public:
         try {
             return std::forward<Body>(body)();
         } catch (const NumericFault& fault) {
-            return FaultReport{fault.kind(), step_, field_, check_, note_, readAsZero()};
+            std::vector<std::string> check;
+            for (std::string_view name : check_) check.push_back(caption(name));
+            return FaultReport{fault.kind(), step_, field_, std::move(check), note_, readAsZero()};
         }
     }
 
@@ -70,7 +72,7 @@ private:
     CalculationRecord record_;
     Step step_ = Step::ReadingInput;
     std::string field_;
-    std::vector<std::string> check_;
+    std::vector<std::string_view> check_;  // control names; their captions only for a report
     std::string note_;
 };
 

@@ -1,13 +1,19 @@
 #include "control_table.h"
 
-#include <algorithm>
+#include <unordered_map>
 
 namespace orvane {
 
 const ControlRow* WindowTable::find(std::string_view name) const {
-    const auto it = std::find_if(controls.begin(), controls.end(),
-                                 [name](const ControlRow& c) { return c.name == name; });
-    return it == controls.end() ? nullptr : &*it;
+    // Actions look controls up by name many times a click: each table's rows get an index once.
+    using Index = std::unordered_map<std::string_view, const ControlRow*>;
+    thread_local std::unordered_map<const ControlRow*, Index> indexes;
+    Index& index = indexes[controls.data()];
+    if (index.empty()) {
+        for (const ControlRow& c : controls) index.emplace(c.name, &c);
+    }
+    const auto it = index.find(name);
+    return it == index.end() ? nullptr : it->second;
 }
 
 namespace {
