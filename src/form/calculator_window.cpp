@@ -1,5 +1,6 @@
 #include "calculator_window.h"
 
+#include <QApplication>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -25,9 +26,11 @@ CalculatorWindow::CalculatorWindow(const WindowTable& table, std::span<const Dec
     : QWidget(parent), table_(table), menuBar_(new QMenuBar(this)) {
     // The menu bar stands above the client area, which keeps its size: the window grows by the bar.
     menuBar_->setObjectName("menuBar");
+    menuBar_->setFont(QApplication::font("QMenuBar"));  // the desktop's menu font, not the window's 宋体
     for (const auto& [name, title] : {std::pair{"fileMenu", "文件(&F)"}, {"editMenu", "编辑(&E)"}, {"helpMenu", "帮助(&H)"}}) {
         menuBar_->addMenu(QString::fromUtf8(title))->setObjectName(name);
     }
+    menuBar_->ensurePolished();
     const int barHeight = menuBar_->sizeHint().height();
     buildWindow(this, table, decorations, barHeight);
     menuBar_->setGeometry(0, 0, width(), barHeight);
