@@ -70,6 +70,7 @@ public:
         written_.emplace(name);
     }
     bool isSelected(std::string_view option) const override { return inner_.isSelected(option); }
+    void select(std::string_view option) override { inner_.select(option); }
     bool isShown(std::string_view name) const override { return inner_.isShown(name); }
     void setShown(std::string_view name, bool shown) override { inner_.setShown(name, shown); }
     int top(std::string_view name) const override { return inner_.top(name); }

@@ -9,9 +9,11 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,6 +41,24 @@ protected:
         cover.reset();
         QApplication::processEvents();
     }
+
+    // Answers the next question about unsaved changes with `answer` (it opens modal, so the answer is
+    // given from the event loop it runs); `asked` then tells whether it came.
+    std::shared_ptr<bool> answerUnsavedChanges(QMessageBox::StandardButton answer) {
+        auto asked = std::make_shared<bool>(false);
+        QTimer::singleShot(0, [answer, asked] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                if (box == nullptr || box->objectName() != "unsavedChanges" || !box->isVisible()) continue;
+                *asked = true;
+                box->button(answer)->click();
+            }
+        });
+        return asked;
+    }
+
+    // The height of a calculator window's menu bar: its client area begins there.
+    static int barHeight(CalculatorWindow* window) { return window->menuBar()->height(); }
 
     static void click(QWidget* window, const char* button) {
         auto* b = window->findChild<QPushButton*>(button, Qt::FindDirectChildrenOnly);

@@ -1,5 +1,8 @@
 #include "disc_window.h"
 
+#include "casefile/case_menu.h"
+
+#include <QMenuBar>
 #include <QPainter>
 
 #include "disc_controls.h"
@@ -15,6 +18,7 @@ constexpr Decoration kDecorations[] = {
 DiscWindow::DiscWindow(ProgramValues& shared, QWidget* parent)
     : CalculatorWindow(windowTable(), kDecorations, kDerivationInputs, parent), shared_(shared) {
     setAutoFillBackground(false);  // the sky is painted instead
+    new casefile::CaseMenu(*this, {&q_.Pb, &q_.Pd});
 }
 
 Outcome DiscWindow::inputParameters() { return disc::inputParameters(form(), q_, shared_); }
@@ -26,7 +30,7 @@ void DiscWindow::clear() { disc::clear(form(), q_); }
 void DiscWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    paintSky(p, rect());
+    paintSky(p, rect().adjusted(0, menuBar()->height(), 0, 0));  // the client area, under the menu bar
 }
 
 }  // namespace orvane::disc

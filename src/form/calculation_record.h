@@ -49,6 +49,8 @@ struct RecordStep {
     std::string substituted;  // e.g. "1.05 × 0.8"
     std::string result;       // as stored, e.g. "0.840000012516975"
     std::string unit;         // e.g. "MPa"
+
+    bool operator==(const RecordStep&) const = default;
 };
 
 struct RecordResult {

@@ -1,5 +1,7 @@
 #include "calculator_window.h"
 
+#include <QApplication>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QAbstractButton>
 #include <QComboBox>
@@ -24,9 +26,18 @@ constexpr const char* kMessageName = "outcomeMessage";
 
 CalculatorWindow::CalculatorWindow(const WindowTable& table, std::span<const Decoration> decorations,
                                    std::span<const std::string_view> derivationInputs, QWidget* parent)
-    : QWidget(parent), table_(table), derivationInputs_(derivationInputs) {
-    buildWindow(this, table, decorations);
-    form_ = std::make_unique<WidgetForm>(this, table);
+    : QWidget(parent), table_(table), derivationInputs_(derivationInputs), menuBar_(new QMenuBar(this)) {
+    // The menu bar stands above the client area, which keeps its size: the window grows by the bar.
+    menuBar_->setObjectName("menuBar");
+    menuBar_->setFont(QApplication::font("QMenuBar"));  // the desktop's menu font, not the window's 宋体
+    for (const auto& [name, title] : {std::pair{"fileMenu", "文件(&F)"}, {"editMenu", "编辑(&E)"}, {"helpMenu", "帮助(&H)"}}) {
+        menuBar_->addMenu(QString::fromUtf8(title))->setObjectName(name);
+    }
+    menuBar_->ensurePolished();
+    const int barHeight = menuBar_->sizeHint().height();
+    buildWindow(this, table, decorations, barHeight);
+    menuBar_->setGeometry(0, 0, width(), barHeight);
+    form_ = std::make_unique<WidgetForm>(this, table, barHeight);
     const auto button = [this](std::string_view name) { return qobject_cast<QPushButton*>(form_->widget(name)); };
     connect(button(kInputParameters), &QPushButton::clicked, this, [this] {
         run(&CalculatorWindow::inputParameters);

@@ -14,6 +14,7 @@
 #include "widget_form.h"
 #include "window_builder.h"
 
+class QMenuBar;
 class QMessageBox;
 
 namespace orvane {
@@ -26,6 +27,9 @@ public:
 
     Form& form() { return *form_; }
     const WindowTable& table() const { return table_; }
+    // The menu bar above the client area, with its menus "fileMenu", "editMenu" and "helpMenu"
+    // (filled by the case menu); the client area begins at its bottom.
+    QMenuBar* menuBar() const { return menuBar_; }
     // The message box of the last action that did not finish, while it is open.
     QMessageBox* openMessage() const;
 
@@ -57,6 +61,7 @@ private:
 
     const WindowTable& table_;
     std::span<const std::string_view> derivationInputs_;
+    QMenuBar* menuBar_;
     std::unique_ptr<WidgetForm> form_;
 };
 

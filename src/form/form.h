@@ -21,6 +21,8 @@ public:
     virtual void setText(std::string_view name, std::string_view text) = 0;
     // Whether an option button is selected.
     virtual bool isSelected(std::string_view option) const = 0;
+    // Selects an option button; the other options of its group are deselected.
+    virtual void select(std::string_view option) = 0;
     // Whether the control is shown on its window (independent of the window's own visibility).
     virtual bool isShown(std::string_view name) const = 0;
     virtual void setShown(std::string_view name, bool shown) = 0;

@@ -24,8 +24,7 @@ public:
     void setTop(std::string_view name, int twips) override;
     void refresh() override { ++refreshes_; }
 
-    // Selects an option button; the other options of the window are deselected.
-    void select(std::string_view option);
+    void select(std::string_view option) override;
     int refreshes() const { return refreshes_; }
     const WindowTable& table() const { return table_; }
 

@@ -13,7 +13,8 @@ namespace {
 QString toQString(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 }  // namespace
 
-WidgetForm::WidgetForm(QWidget* window, const WindowTable& table) : window_(window) {
+WidgetForm::WidgetForm(QWidget* window, const WindowTable& table, int clientTop)
+    : window_(window), clientTop_(clientTop) {
     for (const ControlRow& c : table.controls) {
         auto* w = window->findChild<QWidget*>(toQString(c.name), Qt::FindDirectChildrenOnly);
         if (w == nullptr) throw std::logic_error("window has no control " + std::string(c.name));
@@ -61,6 +62,12 @@ bool WidgetForm::isSelected(std::string_view option) const {
     return button != nullptr && button->isChecked();
 }
 
+void WidgetForm::select(std::string_view option) {
+    auto* button = qobject_cast<QAbstractButton*>(widget(option));
+    if (button == nullptr || !button->isCheckable()) throw std::invalid_argument(std::string(option) + " is no option");
+    button->setChecked(true);  // the window's button group deselects the others
+}
+
 bool WidgetForm::isShown(std::string_view name) const { return !widget(name)->isHidden(); }
 
 void WidgetForm::setShown(std::string_view name, bool shown) { widget(name)->setVisible(shown); }
@@ -72,7 +79,7 @@ int WidgetForm::top(std::string_view name) const {
 
 void WidgetForm::setTop(std::string_view name, int twips) {
     QWidget* w = widget(name);
-    w->move(w->x(), twipsToPixels(twips));
+    w->move(w->x(), twipsToPixels(twips) + clientTop_);
     tops_.find(name)->second = twips;
 }
 

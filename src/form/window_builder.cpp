@@ -181,11 +181,12 @@ QFont fontFor(const FontStyle& style) {
     return font;
 }
 
-void buildWindow(QWidget* window, const WindowTable& table, std::span<const Decoration> decorations) {
+void buildWindow(QWidget* window, const WindowTable& table, std::span<const Decoration> decorations,
+                 int clientTop) {
     window->setObjectName(toQString(table.objectName));
     window->setWindowTitle(toQString(table.caption));
     window->setAccessibleName(toQString(table.caption));
-    window->setFixedSize(twipsToPixels(table.width), twipsToPixels(table.height));
+    window->setFixedSize(twipsToPixels(table.width), twipsToPixels(table.height) + clientTop);
     QPalette pal = window->palette();
     pal.setColor(QPalette::Window, toColor(table.background));
     window->setPalette(pal);
@@ -197,7 +198,7 @@ void buildWindow(QWidget* window, const WindowTable& table, std::span<const Deco
     for (const ControlRow& c : table.controls) {
         QWidget* w = makeControl(window, c, decorations, options);
         w->setObjectName(toQString(c.name));
-        w->setGeometry(twipsToPixels(c.at.left), twipsToPixels(c.at.top), twipsToPixels(c.at.width),
+        w->setGeometry(twipsToPixels(c.at.left), twipsToPixels(c.at.top) + clientTop, twipsToPixels(c.at.width),
                        twipsToPixels(c.at.height));
         w->setFont(fontFor(c.font));
         if (c.kind != ControlKind::Picture && c.kind != ControlKind::Lamp) {

@@ -22,7 +22,10 @@ struct Decoration {
     PaintFunction paint;
 };
 
-void buildWindow(QWidget* window, const WindowTable& table, std::span<const Decoration> decorations);
+// `clientTop` (pixels) leaves room above the client area for a menu bar: every control stands that
+// much lower and the window is that much taller.
+void buildWindow(QWidget* window, const WindowTable& table, std::span<const Decoration> decorations,
+                 int clientTop = 0);
 
 // The font of a control. "宋体" and "黑体" are Windows faces: where they are missing a Song (serif)
 // or Hei (sans) CJK face installed with the program takes their place.

@@ -49,16 +49,19 @@ void CoverWindow::openValveWindow() { showCalculator(valve_, shared_); }
 void CoverWindow::openDiscWindow() { showCalculator(disc_, shared_); }
 
 void CoverWindow::exitProgram() {
+    // A calculator window with unsaved changes asks first; cancelling there keeps the program running.
+    if (valve_ != nullptr && !valve_->close()) return;
+    if (disc_ != nullptr && !disc_->close()) return;
     exiting_ = true;
-    if (valve_ != nullptr) valve_->close();
-    if (disc_ != nullptr) disc_->close();
     close();
     QCoreApplication::quit();
 }
 
 void CoverWindow::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (!exiting_) exitProgram();  // closing the cover through its frame ends the program too
+    // Closing the cover through its frame ends the program too, unless a calculator window keeps it.
+    if (!exiting_) exitProgram();
+    if (exiting_) event->accept();
+    else event->ignore();
 }
 
 }  // namespace orvane::shell

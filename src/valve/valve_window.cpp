@@ -1,5 +1,7 @@
 #include "valve_window.h"
 
+#include "casefile/case_menu.h"
+
 #include "valve_controls.h"
 #include "valve_input_rules.h"
 
@@ -10,7 +12,9 @@ constexpr Decoration kDecorations[] = {{"Picture1", &paintValvePicture}};
 }
 
 ValveWindow::ValveWindow(ProgramValues& shared, QWidget* parent)
-    : CalculatorWindow(windowTable(), kDecorations, kDerivationInputs, parent), shared_(shared) {}
+    : CalculatorWindow(windowTable(), kDecorations, kDerivationInputs, parent), shared_(shared) {
+    new casefile::CaseMenu(*this, {&q_.Pd, &q_.Pw});
+}
 
 Outcome ValveWindow::inputParameters() { return valve::inputParameters(form(), q_, shared_); }
 

@@ -1,0 +1,54 @@
+// Case files: any bytes given to the case reader. It never crashes and never throws; it refuses with
+// a message or gives a case that restores onto a fresh in-memory window, writes back to JSON that
+// reads again to the same case, and captured from that window restores to itself.
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+#include "casefile/case_data.h"
+#include "casefile/case_json.h"
+#include "form/memory_form.h"
+
+namespace {
+
+[[noreturn]] void fail(const char* what) {
+    std::fprintf(stderr, "case reader: %s\n", what);
+    std::abort();
+}
+
+using namespace orvane;
+using namespace orvane::casefile;
+
+CaseData restoredAndCaptured(const CaseData& data) {
+    MemoryForm form(windowTableOf(data.device));
+    CalculatorMemory memory;
+    std::array<float, 2> derived{};
+    ProgramValues shared;
+    restore(data, form, derived, memory, shared);
+    return capture(data.device, form, derived, memory, shared);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
+    const QByteArray input(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(size));
+    const CaseRead read = parseCase(input);
+    if (!read.data) {
+        if (read.message.isEmpty()) fail("refused without a message");
+        return 0;
+    }
+    const CaseData& data = *read.data;
+    const CaseRead again = parseCase(caseJson(data), data.device);
+    if (!again.data) fail("a case it wrote was refused");
+    if (!(*again.data == data)) fail("a case it wrote reads back different");
+
+    const CaseData shown = restoredAndCaptured(data);
+    if (shown.inputs != data.inputs) fail("the window does not show the case's inputs");
+    if (shown.results != data.results) fail("the window does not show the case's results");
+    if (shown.lampLit != data.lampLit || shown.shown != data.shown) fail("the window's layout is not the case's");
+    if (!(restoredAndCaptured(shown) == shown)) fail("a captured case does not restore to itself");
+    const CaseRead written = parseCase(caseJson(shown), shown.device);
+    if (!written.data || !(*written.data == shown)) fail("a captured case does not read back");
+    return 0;
+}

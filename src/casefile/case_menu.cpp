@@ -1,0 +1,265 @@
+#include "case_menu.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "case_json.h"
+#include "form/calculator_window.h"
+#include "form/qt_texts.h"
+#include "help_text.h"
+
+namespace orvane::casefile {
+
+namespace {
+
+constexpr const char* kRecentKey = "recentCases";
+const QString kSuffix = QStringLiteral(".orvane");
+
+QSettings settings() { return QSettings(QSettings::UserScope, "Orvane", "Orvane"); }
+QString qt(const std::string& s) { return QString::fromStdString(s); }
+
+// A case without the program-wide values: those belong to the program, and a Calculate in the other
+// window changes them without changing this window's case.
+CaseData windowPart(CaseData data) {
+    data.programValues.clear();
+    return data;
+}
+
+}  // namespace
+
+CaseMenu::CaseMenu(CalculatorWindow& window, std::array<float*, 2> derived)
+    : QObject(&window), window_(window), derived_(derived) {
+    setObjectName("caseMenu");
+    buildMenus();
+    saved_ = captureWindow();
+    watchEdits();
+    window_.installEventFilter(this);
+}
+
+CaseData CaseMenu::captureWindow() const {
+    const std::array<float, 2> derived = {*derived_[0], *derived_[1]};
+    return capture(window_.device(), window_.form(), derived, window_.memory(), window_.shared());
+}
+
+bool CaseMenu::isModified() const { return windowPart(captureWindow()) != windowPart(saved_); }
+
+void CaseMenu::buildMenus() {
+    QMenuBar* bar = window_.menuBar();
+    auto* file = bar->findChild<QMenu*>("fileMenu");
+    auto* edit = bar->findChild<QMenu*>("editMenu");
+    auto* help = bar->findChild<QMenu*>("helpMenu");
+
+    file->addAction("新建(&N)", this, [this] { newCase(); });
+    file->addAction("打开(&O)…", QKeySequence(Qt::CTRL | Qt::Key_O), this, [this] { openWithDialog(); });
+    file->addAction("保存(&S)", QKeySequence(Qt::CTRL | Qt::Key_S), this, [this] { save(); });
+    file->addAction("另存为(&A)…", this, [this] { saveAs(); });
+    QMenu* recent = file->addMenu("最近打开(&R)");
+    recent->setObjectName("recentMenu");
+    connect(recent, &QMenu::aboutToShow, this, &CaseMenu::fillRecentMenu);
+    file->addSeparator();
+    file->addAction("计算书(&P)…", QKeySequence(Qt::CTRL | Qt::Key_P), &window_, &CalculatorWindow::sheetRequested);
+    file->addSeparator();
+    file->addAction("返回(&X)", &window_, &QWidget::hide);
+
+    edit->addAction("复制结果(&C)", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this, &CaseMenu::copyResults);
+
+    help->addAction("使用说明(&H)", QKeySequence(Qt::Key_F1), this, [this] {
+        auto* dialog = new QDialog(&window_);
+        dialog->setObjectName("guide");
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->setWindowTitle("使用说明");
+        auto* text = new QPlainTextEdit(qt(guideText(window_.device())), dialog);
+        text->setReadOnly(true);
+        auto* layout = new QVBoxLayout(dialog);
+        layout->addWidget(text);
+        dialog->resize(620, 560);
+        dialog->show();
+    });
+    help->addAction("关于 Orvane(&A)", this, [this] {
+        auto* box = new QMessageBox(QMessageBox::Information, "关于 Orvane",
+                                    qt(aboutText(ORVANE_VERSION, qVersion())), QMessageBox::Ok, &window_);
+        box->setObjectName("about");
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    });
+}
+
+void CaseMenu::watchEdits() {
+    // Edits and clicks only prompt a comparison, once the event that caused them is through.
+    auto* pending = new QTimer(this);
+    pending->setSingleShot(true);
+    pending->setInterval(0);
+    connect(pending, &QTimer::timeout, this, &CaseMenu::updateTitle);
+    const auto later = [pending] { pending->start(); };
+    for (auto* e : window_.findChildren<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly)) {
+        connect(e, &QLineEdit::textChanged, pending, later);
+    }
+    for (auto* c : window_.findChildren<QComboBox*>(QString(), Qt::FindDirectChildrenOnly)) {
+        connect(c, &QComboBox::currentTextChanged, pending, later);
+    }
+    for (auto* b : window_.findChildren<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly)) {
+        connect(b, &QAbstractButton::toggled, pending, later);
+        connect(b, &QAbstractButton::clicked, pending, later);
+    }
+}
+
+void CaseMenu::updateTitle() {
+    if (restoring_) return;
+    const QString caption = qt(std::string(window_.table().caption));
+    const bool modified = isModified();
+    QString name = path_.isEmpty() ? (modified ? QStringLiteral("未命名") : QString()) : QFileInfo(path_).fileName();
+    window_.setWindowTitle(name.isEmpty() ? caption : name + (modified ? "*" : "") + " — " + caption);
+}
+
+bool CaseMenu::settleChanges() {
+    if (!isModified()) return true;
+    ensureChineseQtTexts();
+    const QString name = path_.isEmpty() ? QStringLiteral("未命名的案例") : "案例“" + QFileInfo(path_).fileName() + "”";
+    QMessageBox box(QMessageBox::Question, "未保存的改动", name + "有未保存的改动。是否保存？",
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, &window_);
+    box.setObjectName("unsavedChanges");
+    box.button(QMessageBox::Save)->setText("保存");
+    box.button(QMessageBox::Discard)->setText("不保存");
+    box.button(QMessageBox::Cancel)->setText("取消");
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+        case QMessageBox::Save: return save();
+        case QMessageBox::Discard: return true;
+        default: return false;
+    }
+}
+
+bool CaseMenu::newCase() {
+    if (!settleChanges()) return false;
+    restoreCase(freshCase(window_.device(), window_.shared()), false);
+    path_.clear();
+    saved_ = captureWindow();
+    updateTitle();
+    return true;
+}
+
+QString CaseMenu::openFile(const QString& path) {
+    const CaseRead read = readCaseFile(path, window_.device());
+    if (!read.data) return read.message;
+    restoreCase(*read.data, true);
+    path_ = QFileInfo(path).absoluteFilePath();
+    saved_ = captureWindow();
+    rememberRecent(path_);
+    updateTitle();
+    return {};
+}
+
+QString CaseMenu::saveTo(const QString& path) {
+    const CaseData data = captureWindow();
+    const QString fault = writeCaseFile(path, data);
+    if (!fault.isEmpty()) return fault;
+    path_ = QFileInfo(path).absoluteFilePath();
+    saved_ = data;
+    rememberRecent(path_);
+    updateTitle();
+    return {};
+}
+
+bool CaseMenu::save() {
+    if (path_.isEmpty()) return saveAs();
+    const QString fault = saveTo(path_);
+    if (fault.isEmpty()) return true;
+    showFault("无法保存", fault);
+    return false;
+}
+
+bool CaseMenu::saveAs() {
+    const QString start = path_.isEmpty() ? QDir::homePath() + "/未命名" + kSuffix : path_;
+    QString path = QFileDialog::getSaveFileName(&window_, "另存为", start, "Orvane 案例 (*.orvane)");
+    if (path.isEmpty()) return false;
+    if (!path.endsWith(kSuffix, Qt::CaseInsensitive)) path += kSuffix;
+    const QString fault = saveTo(path);
+    if (fault.isEmpty()) return true;
+    showFault("无法保存", fault);
+    return false;
+}
+
+void CaseMenu::openWithDialog() {
+    if (!settleChanges()) return;
+    const QString start = path_.isEmpty() ? QDir::homePath() : QFileInfo(path_).absolutePath();
+    const QString path = QFileDialog::getOpenFileName(&window_, "打开案例", start, "Orvane 案例 (*.orvane);;所有文件 (*)");
+    if (path.isEmpty()) return;
+    const QString fault = openFile(path);
+    if (!fault.isEmpty()) showFault("无法打开案例", fault);
+}
+
+void CaseMenu::copyResults() {
+    QGuiApplication::clipboard()->setText(qt(resultsTable(window_.device(), window_.form())));
+}
+
+QStringList CaseMenu::recentFiles() { return settings().value(kRecentKey).toStringList(); }
+
+void CaseMenu::rememberRecent(const QString& path) {
+    QStringList files = recentFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    while (files.size() > kRecentCount) files.removeLast();
+    settings().setValue(kRecentKey, files);
+}
+
+void CaseMenu::fillRecentMenu() {
+    auto* menu = qobject_cast<QMenu*>(sender());
+    if (menu == nullptr) return;
+    menu->clear();
+    const QStringList files = recentFiles();
+    if (files.isEmpty()) menu->addAction("（无）")->setEnabled(false);
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        menu->addAction(QString("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()), this, [this, path] {
+            if (!settleChanges()) return;
+            const QString fault = openFile(path);
+            if (!fault.isEmpty()) showFault("无法打开案例", fault);
+        })->setToolTip(path);
+    }
+}
+
+void CaseMenu::showFault(const QString& title, const QString& message) {
+    ensureChineseQtTexts();
+    auto* box = new QMessageBox(QMessageBox::Warning, title, message, QMessageBox::Ok, &window_);
+    box->setObjectName("caseFault");
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->open();
+}
+
+void CaseMenu::restoreCase(const CaseData& data, bool withProgramValues) {
+    restoring_ = true;
+    std::array<float, 2> derived = {*derived_[0], *derived_[1]};
+    restore(data, window_.form(), derived, window_.memory(), window_.shared(), withProgramValues);
+    *derived_[0] = derived[0];
+    *derived_[1] = derived[1];
+    applyTabOrder(&window_, window_.table());
+    restoring_ = false;
+}
+
+bool CaseMenu::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_ && event->type() == QEvent::Close && !settleChanges()) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace orvane::casefile

@@ -1,0 +1,71 @@
+#pragma once
+// The menus of a calculator window: case files (new, open, save, save as, recent cases), the
+// calculation sheet, return; copying the results; the guide and the about box. The window title
+// names the case file and shows "*" while the window differs from the case as last saved, opened
+// or begun: the window's state, captured afresh, is compared with the case; edits only prompt the
+// comparison. Closing, new or open over unsaved changes asks 保存 / 不保存 / 取消.
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+#include "case_data.h"
+
+namespace orvane {
+class CalculatorWindow;
+}
+
+namespace orvane::casefile {
+
+class CaseMenu final : public QObject {
+    Q_OBJECT
+
+public:
+    // `derived` points to the window's derived pressures (valve Pd, Pw; disc Pb, Pd).
+    CaseMenu(CalculatorWindow& window, std::array<float*, 2> derived);
+
+    CaseData captureWindow() const;
+    bool isModified() const;
+    const QString& filePath() const { return path_; }
+
+    // What the menu items do, without the file dialogs. Each asks first over unsaved changes and
+    // returns false when the user cancels. openFile and saveTo return the message of a fault, empty
+    // when they succeeded; they leave the window as it was on a fault.
+    bool newCase();
+    QString openFile(const QString& path);
+    QString saveTo(const QString& path);
+    // "保存": to the case's file, or through the save dialog when it has none. False when not saved.
+    bool save();
+    void copyResults();
+
+    // Asks what to do with unsaved changes (nothing when there are none): true to go on.
+    bool settleChanges();
+
+    // The recently opened cases, newest first (at most 8), as the program remembers them.
+    static QStringList recentFiles();
+    static constexpr int kRecentCount = 8;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    void watchEdits();
+    void updateTitle();
+    void rememberRecent(const QString& path);
+    void fillRecentMenu();
+    void openWithDialog();
+    bool saveAs();
+    void showFault(const QString& title, const QString& message);
+    void restoreCase(const CaseData& data, bool withProgramValues);
+
+    CalculatorWindow& window_;
+    std::array<float*, 2> derived_;
+    QString path_;
+    CaseData saved_;
+    bool restoring_ = false;
+};
+
+}  // namespace orvane::casefile

@@ -1,0 +1,132 @@
+// Cases over in-memory windows: capture, the JSON file and restore, and what Calculate gives after
+// a case is opened; the reader's refusals; the results table for the clipboard.
+#include "casefile/case_data.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "casefile/case_json.h"
+#include "disc/disc_controls.h"
+#include "disc/disc_input_rules.h"
+#include "form/memory_form.h"
+#include "valve/valve_controls.h"
+#include "valve/valve_input_rules.h"
+
+namespace orvane::casefile {
+namespace {
+
+using Typing = std::vector<std::pair<std::string, std::string>>;
+
+// One window kind with its form, quantities and program-wide values, driven as a user drives it.
+template <class Quantities>
+struct Window {
+    Device device;
+    MemoryForm form{windowTableOf(device)};
+    Quantities q;
+    ProgramValues shared;
+
+    explicit Window(Device d) : device(d) {}
+
+    void type(const Typing& texts) {
+        for (const auto& [name, text] : texts) form.setText(name, text);
+    }
+    void inputParameters() {
+        if constexpr (std::is_same_v<Quantities, valve::ValveQuantities>) (void)valve::inputParameters(form, q, shared);
+        else (void)disc::inputParameters(form, q, shared);
+    }
+    Outcome calculate() {
+        if constexpr (std::is_same_v<Quantities, valve::ValveQuantities>) return valve::calculate(form, q, shared);
+        else return disc::calculate(form, q, shared);
+    }
+    std::vector<std::string> results() const {
+        std::vector<std::string> out;
+        for (const CaseKey& k : caseKeys(device)) {
+            if (k.kind == KeyKind::Result) out.push_back(form.text(k.control));
+        }
+        return out;
+    }
+    CaseData captured() const { return capture(form, q, shared); }
+};
+
+struct RoundTrip {
+    const char* name;
+    std::string option;  // "" keeps Option1
+    Typing before;       // lists and fields before input parameters
+    Typing after;        // fields typed after it
+    std::vector<std::string> results;
+};
+
+// Saves after Calculate, opens the file in a fresh window in a fresh run, checks that the window is
+// as saved, presses Calculate and compares the six results with those shown at saving.
+template <class Quantities>
+void roundTrip(Device device, const RoundTrip& c) {
+    SCOPED_TRACE(c.name);
+    Window<Quantities> w(device);
+    if (!c.option.empty()) w.form.select(c.option);
+    w.type(c.before);
+    w.inputParameters();
+    w.type(c.after);
+    ASSERT_TRUE(isDone(w.calculate()));
+    ASSERT_EQ(w.results(), c.results);
+    const CaseData saved = w.captured();
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("case.orvane");
+    ASSERT_EQ(writeCaseFile(path, saved), QString());
+    const CaseRead read = readCaseFile(path, device);
+    ASSERT_TRUE(read.data) << read.message.toStdString();
+    EXPECT_EQ(*read.data, saved);
+
+    Window<Quantities> opened(device);
+    restore(*read.data, opened.form, opened.q, opened.shared);
+    EXPECT_EQ(opened.captured(), saved);
+    for (const ControlRow& row : windowTableOf(device).controls) {
+        if (row.kind == ControlKind::Picture || row.kind == ControlKind::Command) continue;
+        EXPECT_EQ(opened.form.isShown(row.name), w.form.isShown(row.name)) << row.name;
+        EXPECT_EQ(opened.form.top(row.name), w.form.top(row.name)) << row.name;
+        if (row.kind != ControlKind::Option) EXPECT_EQ(opened.form.text(row.name), w.form.text(row.name)) << row.name;
+        else EXPECT_EQ(opened.form.isSelected(row.name), w.form.isSelected(row.name)) << row.name;
+    }
+    const Outcome again = opened.calculate();
+    EXPECT_TRUE(isDone(again)) << "Calculate after opening gave a notice or fault";
+    EXPECT_EQ(opened.results(), c.results);
+}
+
+const Typing kAir = {{"Combo1", "空气"}};
+const Typing kAmmoniaFire = {{"Combo1", "液氨"}, {"Combo2", "无保温液化气"}};
+const Typing kVessel = {{"Text19", "2000"}, {"Text20", "6000"}};
+const Typing kPropaneInsulated = {{"Combo1", "丙烷"}, {"Combo2", "有保温液化气"}};
+const Typing kInsulation = {{"Text19", "2000"}, {"Text20", "6000"}, {"Text21", "60"}, {"Text22", "50"},
+                            {"Text23", "0.2"}};
+
+TEST(CaseRoundTrip, ValveCasesCalculateTheSameAfterOpening) {
+    const RoundTrip cases[] = {
+        {"compressed air, full lift", "", kAir, {}, {"3040.586", "563.8745", "26.7945484798857", "32", "50", "0.840000012516975"}},
+        {"liquid ammonia in fire, flat seat", "Option2", kAmmoniaFire, kVessel,
+         {"5122.43", "975.0644", "78.7874210938062", "80", "100", "2.0618182182312"}},
+        {"propane insulated, conical seat", "Option3", kPropaneInsulated, Typing{{"Text19", "2000"}, {"Text20", "6000"}, {"Text21", "60"}, {"Text22", "50"}, {"Text23", "0.2"},
+                {"Text25", "45"}},
+         {"459.8516", "158.659", "37.7946355874799", "50", "50", "1.68954547047615"}},
+        {"typed relief capacity", "", kAir, {{"Text7", "1000"}}, {"1000", "185.4492", "15.3662457435997", "20", "32", "0.840000012516975"}},
+    };
+    for (const RoundTrip& c : cases) roundTrip<valve::ValveQuantities>(Device::SafetyValve, c);
+}
+
+TEST(CaseRoundTrip, DiscCasesCalculateTheSameAfterOpening) {
+    const RoundTrip cases[] = {
+        {"compressed air", "", kAir, {}, {"3886.844", "563.8745", "26.7945499300395", "32", "1.319", "1.209"}},
+        {"liquid ammonia in fire, reverse acting", "Option4", kAmmoniaFire, kVessel, {"5122.43", "664.194", "29.0805555323601", "32", "2.16", "2.16"}},
+        {"propane insulated, 0.5 grade", "", Typing{{"Combo1", "丙烷"}, {"Combo2", "有保温液化气"}, {"Combo5", "0.5级"}},
+         kInsulation, {"459.8516", "75.28215", "9.79041817722113", "10", "1.77", "1.69"}},
+        {"typed relief capacity", "Option2", kAir, {{"Text7", "2500"}}, {"2500", "407.5108", "22.7784830108482", "25", "1.175", "1.065"}},
+    };
+    for (const RoundTrip& c : cases) roundTrip<disc::DiscQuantities>(Device::BurstingDisc, c);
+}
+
+}  // namespace
+}  // namespace orvane::casefile
