@@ -1,25 +1,25 @@
 #include "memory_form.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace orvane {
 
 MemoryForm::MemoryForm(const WindowTable& table) : table_(table) {
+    controls_.reserve(table.controls.size());
     for (const ControlRow& c : table.controls) {
-        controls_.emplace(std::string(c.name), State{&c, std::string(c.text), c.shown, c.selected, c.at.top});
+        controls_.push_back(State{&c, std::string(c.text), c.shown, c.selected, c.at.top});
     }
 }
 
 MemoryForm::State& MemoryForm::state(std::string_view name) {
-    const auto it = controls_.find(name);
-    if (it == controls_.end()) throw std::out_of_range("no control named " + std::string(name));
-    return it->second;
+    return const_cast<State&>(std::as_const(*this).state(name));  // NOLINT: the same lookup for both
 }
 
 const MemoryForm::State& MemoryForm::state(std::string_view name) const {
-    const auto it = controls_.find(name);
-    if (it == controls_.end()) throw std::out_of_range("no control named " + std::string(name));
-    return it->second;
+    const ControlRow* row = table_.find(name);
+    if (row == nullptr) throw std::out_of_range("no control named " + std::string(name));
+    return controls_[static_cast<std::size_t>(row - table_.controls.data())];
 }
 
 std::string MemoryForm::text(std::string_view name) const { return state(name).text; }
@@ -35,7 +35,7 @@ bool MemoryForm::isSelected(std::string_view option) const {
 void MemoryForm::select(std::string_view option) {
     State& chosen = state(option);
     if (chosen.row->kind != ControlKind::Option) throw std::invalid_argument(std::string(option) + " is no option");
-    for (auto& [name, s] : controls_) {
+    for (State& s : controls_) {
         if (s.row->kind == ControlKind::Option) s.selected = false;
     }
     chosen.selected = true;

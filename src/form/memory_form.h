@@ -2,7 +2,7 @@
 // A window's named controls as plain data: the form the actions run on in tests, benchmarks and
 // fuzzing. It opens with the defaults of the window's control table, as the Qt window does.
 
-#include <map>
+#include <vector>
 #include <string>
 #include <string_view>
 
@@ -40,7 +40,7 @@ private:
     const State& state(std::string_view name) const;
 
     const WindowTable& table_;
-    std::map<std::string, State, std::less<>> controls_;
+    std::vector<State> controls_;  // one per row of the table, in its order
     int refreshes_ = 0;
 };
 
