@@ -85,14 +85,11 @@ TEST_F(ValveSheet, CompressedAirFromTheRecordOfItsCalculation) {
     EXPECT_EQ(titles, (std::vector<std::string>{"1 计算依据", "2 设计条件", "3 介质物性", "4 计算过程",
                                                 "5 结果与校核", "6 提示"}));
     EXPECT_EQ(row(s, "1 计算依据", "计算程序"), (Row{"计算程序", "Orvane 9.8.7"}));
-    EXPECT_EQ(row(s, "1 计算依据", "计算时间"), (Row{"计算时间", "—"}));  // set by the window
-
     EXPECT_EQ(row(s, "2 设计条件", "安全阀型式"), (Row{"安全阀型式", "全启式", ""}));
     EXPECT_EQ(row(s, "2 设计条件", "泄放侧压力"), (Row{"泄放侧压力", "0.1", "MPa"}));
-    EXPECT_EQ(row(s, "2 设计条件", "进气流速"), (Row{"进气流速", "15", "m/s"}));
     EXPECT_EQ(row(s, "3 介质物性", "介质"), (Row{"介质", "—", "空气", "", "选定"}));
     EXPECT_EQ(row(s, "3 介质物性", "气体特性系数"), (Row{"气体特性系数", "C", "356", "", "物性库"}));
-    EXPECT_EQ(row(s, "3 介质物性", "气化潜热"), (Row{"气化潜热", "q", "—", "", "—"}));
+    EXPECT_EQ(row(s, "3 介质物性", "气化潜热")[4], "—");  // no value: no source
     EXPECT_EQ(row(s, "3 介质物性", "气体密度"),
               (Row{"气体密度", "ρ", "11.19179", "kg/m³", "计算值（见第 4 节）"}));
 
@@ -113,16 +110,12 @@ TEST_F(ValveSheet, CompressedAirFromTheRecordOfItsCalculation) {
         {"标准喉径", "32"},         {"公称管径", "50"},           {"开启压力", "0.840000012516975"}};
     for (const auto& [name, text] : results)
         EXPECT_EQ(row(s, r, name)[1], text) << name;
-    EXPECT_EQ(row(s, r, "安全泄放面积")[2], "mm²");
     EXPECT_EQ(row(s, r, "标准喉径的排放面积 A0"), (Row{"标准喉径的排放面积 A0", "804.2471", "mm²"}));
-    EXPECT_EQ(row(s, r, "面积裕量 (A0 − A) / A"), (Row{"面积裕量 (A0 − A) / A", "42.62875", "%"}));
+    EXPECT_EQ(row(s, r, "面积裕量 (A0 − A) / A"), (Row{"面积裕量 (A0 − A) / A", "42.63", "%"}));
     EXPECT_EQ(row(s, r, "结论"), (Row{"结论", "合格", ""}));
     EXPECT_NE(std::get<std::string>(s.sections[4].blocks.back()).find("π 取 3.14159"), std::string::npos);
     EXPECT_EQ(rows(s, "6 提示"), (std::vector<Row>{{"无。"}}));
-    ASSERT_EQ(s.signOff.size(), 3u);
-    EXPECT_EQ(s.signOff[0].role, "设计");
-    EXPECT_EQ(s.signOff[0].signature.name, "张三");
-    EXPECT_EQ(s.signOff[2].role, "审核");
+    EXPECT_EQ(s.signOff[0].role + s.signOff[0].signature.name + s.signOff[2].role, "设计张三审核");
 }
 
 TEST_F(ValveSheet, ATypedCapacityAndAnOverwrittenPropertyAreSaidToBeTheUsers) {
@@ -136,6 +129,14 @@ TEST_F(ValveSheet, ATypedCapacityAndAnOverwrittenPropertyAreSaidToBeTheUsers) {
     EXPECT_EQ(rows(s, "6 提示"),
               (std::vector<Row>{{"安全泄放量为输入值：W = 5000 kg/h，未按泄放工况计算。"}}));
     EXPECT_EQ(why(), "");  // the field shows the program's "5000" now, as the record has it
+}
+
+TEST_F(ValveSheet, TheThroatCheckOfAVanishingAreaIsNoFault) {
+    // A0 / A lies beyond the float range here: the margin is kept in double precision.
+    ASSERT_TRUE(isDone(calculate({{"Combo1", "空气"}}, {{"Text7", "1e-34"}})));
+    ASSERT_TRUE(q.memory.record->throatCheck);
+    EXPECT_TRUE(q.memory.record->throatCheck->passed);
+    EXPECT_EQ(row(sheet(), "5 结果与校核", "标准喉径 d0"), (Row{"标准喉径 d0", "20", "mm"}));
 }
 
 TEST_F(ValveSheet, AnUndergroundVesselDocumentsThatNoFireReliefIsNeeded) {
@@ -161,19 +162,22 @@ TEST_F(ValveSheet, NoSheetWithoutARecordOrOnceTheWindowChanged) {
     EXPECT_EQ(why(), "");
 
     const std::string again = "计算书只记录窗口所显示的计算，请重新按“计     算”后再打印。";
-    const std::pair<Texts, std::string> changes[] = {
-        {{{"Text2", "1.5"}}, "计算后窗口已改动：“工作压力 MPa”已由“0.8”改为“1.5”。" + again},
-        {{{"Text8", "563"}}, "计算后窗口已改动：“安全泄放面积 mm^2”已由“563.8745”改为“563”。" + again},
-        {{{"Text9", ""}}, "计算后窗口已改动：“k=”已由“1.4”改为“”。" + again},
-        {{{"Combo1", "氮气"}}, "计算后窗口已改动：“介  质”已由“空气”改为“氮气”。" + again},
+    struct Change {
+        const char* field;
+        const char* text;
+        std::string message;
     };
-    for (const auto& [texts, message] : changes) {
-        const FieldTexts before =
-            readTexts(form, std::vector<std::string_view>{"Text2", "Text8", "Text9", "Combo1"});
-        type(texts);
-        EXPECT_EQ(why(), message);
-        for (const auto& [name, text] : before)
-            form.setText(name, text);
+    const Change changes[] = {
+        {"Text2", "1.5", "计算后窗口已改动：“工作压力 MPa”已由“0.8”改为“1.5”。" + again},
+        {"Text8", "563", "计算后窗口已改动：“安全泄放面积 mm^2”已由“563.8745”改为“563”。" + again},
+        {"Text9", "", "计算后窗口已改动：“k=”已由“1.4”改为“”。" + again},
+        {"Combo1", "氮气", "计算后窗口已改动：“介  质”已由“空气”改为“氮气”。" + again},
+    };
+    for (const Change& c : changes) {
+        const std::string before = form.text(c.field);
+        form.setText(c.field, c.text);
+        EXPECT_EQ(why(), c.message);
+        form.setText(c.field, before);
         EXPECT_EQ(why(), "");
     }
     form.select("Option2");

@@ -1,6 +1,7 @@
 #include "valve_calculation.h"
 
 #include <array>
+#include <cmath>
 #include <span>
 #include <string>
 
@@ -169,7 +170,8 @@ RecordThroatCheck checkThroat(Action& act, LiftType lift, float A, int d0, float
     const float a0 = toSingle(area);
     s.result = numberText(a0);
     act.step(std::move(s));
-    const float margin = toSingle((Real(a0) - A) / A * 100);
+    // In % to two decimals; in double precision, as a tiny A gives a margin beyond the float range.
+    const Real margin = std::round(((Real(a0) - A) / A * 10000).value()) / 100;
     const std::string a0Text = numberText(a0), aText = numberText(A);
     act.step({"面积裕量", "η", "η = (A0 − A) / A × 100",
               "(" + a0Text + " − " + aText + ") / " + aText + " × 100", numberText(margin), "%"});
