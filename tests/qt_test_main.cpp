@@ -1,5 +1,6 @@
 // Entry point of the window tests: a QApplication on the offscreen platform, so that no display is
-// needed. Qt's Chinese dialog texts load with the first message, as in the program.
+// needed; settings in Qt's test folder. Qt's Chinese dialog texts load with the first message, as in the
+// program.
 #include <gtest/gtest.h>
 
 #include <QApplication>

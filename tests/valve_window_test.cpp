@@ -140,12 +140,31 @@ TEST_F(ValveWindowTest, ClearEmptiesTheSixResultsButNotTheGasDensity) {
     EXPECT_FALSE(shown(w, "Shape1"));
 }
 
-TEST_F(ValveWindowTest, PrintDoesNothing) {
+TEST_F(ValveWindowTest, PrintChangesNoFieldAndOpensTheSheetOrSaysWhyNot) {
     valve::ValveWindow* w = open();
+    const auto texts = [w] {
+        std::vector<std::string> out;
+        for (const ControlRow& c : valve::windowTable().controls)
+            out.push_back(w->form().text(c.name));
+        return out;
+    };
+    const std::vector<std::string> before = texts();
+    click(w, "Command3");
+    EXPECT_EQ(takeMessage(w), "尚无计算结果，请先按“计     算”。");
+    EXPECT_EQ(texts(), before);
+    EXPECT_EQ(w->findChild<QWidget*>("sheetWindow"), nullptr);
+
+    typeInto(w, "Combo1", "空气");
+    click(w, "Command4");
+    click(w, "Command1");
+    const std::vector<std::string> sized = texts();
     click(w, "Command3");
     EXPECT_EQ(takeMessage(w), "");
+    EXPECT_EQ(texts(), sized);
+    QWidget* sheet = w->findChild<QWidget*>("sheetWindow");
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_TRUE(sheet->isVisible());
     EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(textOf(w, "Text7"), "");
 }
 
 TEST_F(ValveWindowTest, ANumericFaultIsToldInChineseAndTheWindowStaysUsable) {

@@ -4,7 +4,9 @@
 // window shows them and every notice given. The calculation sheet, the case files and the batch
 // command read this record; none of them computes a number again.
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvane {
@@ -60,6 +62,14 @@ struct RecordResult {
     std::string unit;
 };
 
+// Safety valve: the discharge area the chosen standard throat gives, against the required area.
+struct RecordThroatCheck {
+    std::string throat;   // d0, mm, as written
+    std::string area;     // A0, mm², by the relation of the lift type with the window's pi
+    std::string margin;   // (A0 - A) / A in %
+    bool passed = false;  // A0 >= A
+};
+
 struct CalculationRecord {
     Device device = Device::SafetyValve;
     std::vector<RecordChoice> choices;
@@ -67,9 +77,14 @@ struct CalculationRecord {
     std::vector<RecordProperty> properties;
     bool typedCapacity = false;           // W was typed by the user, not computed
     std::vector<RecordStep> derivation;   // bursting disc: how input parameters derived Pb and Pd
+    // The inputs of the input parameters the calculation used, as they were then (an option as "1"
+    // or "0"): for the bursting disc the working pressure, disc type and grade of Pb and Pd. Empty
+    // when input parameters never ran.
+    std::vector<RecordChoice> derivationInputs;
     std::vector<RecordStep> steps;
     std::vector<RecordResult> results;
     std::vector<std::string> notices;     // the message texts, as the window showed them
+    std::optional<RecordThroatCheck> throatCheck;  // safety valve with a standard throat
     int derivationSerial = 0;             // which input parameters the calculation used
     std::string calculatedAt;             // local date and time of the calculation, "2026-12-09 14:05"
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMenuBar>
+#include <QDateTime>
 #include <QMessageBox>
 #include <QAbstractButton>
 #include <QComboBox>
@@ -43,7 +44,14 @@ CalculatorWindow::CalculatorWindow(const WindowTable& table, std::span<const Dec
         run(&CalculatorWindow::inputParameters);
         applyTabOrder(this, table_);
     });
-    connect(button(kCalculate), &QPushButton::clicked, this, [this] { run(&CalculatorWindow::calculate); });
+    connect(button(kCalculate), &QPushButton::clicked, this, [this] {
+        const Outcome outcome = calculate();
+        if (memory().record) {
+            memory().record->calculatedAt =
+                QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm").toStdString();
+        }
+        report(outcome);
+    });
     connect(button(kClear), &QPushButton::clicked, this, [this] { clear(); });
     connect(button(kReturn), &QPushButton::clicked, this, &QWidget::hide);
     connect(button(kPrint), &QPushButton::clicked, this, &CalculatorWindow::sheetRequested);
@@ -90,13 +98,18 @@ QMessageBox* CalculatorWindow::openMessage() const {
 
 void CalculatorWindow::report(const Outcome& outcome) {
     if (isDone(outcome)) return;
+    const Message m = describe(outcome, table_);
+    showMessage(m.title, m.text, std::holds_alternative<FaultReport>(outcome));
+}
+
+void CalculatorWindow::showMessage(const std::string& title, const std::string& text, bool warning) {
     if (QMessageBox* previous = openMessage()) previous->close();
     ensureChineseQtTexts();
-    const Message m = describe(outcome, table_);
-    const bool fault = std::holds_alternative<FaultReport>(outcome);
-    auto* box = new QMessageBox(fault ? QMessageBox::Warning : QMessageBox::Information, QString::fromStdString(m.title),
-                                QString::fromStdString(m.text), QMessageBox::Ok, this);
+    auto* box =
+        new QMessageBox(warning ? QMessageBox::Warning : QMessageBox::Information,
+                        QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok, this);
     box->setObjectName(kMessageName);
+    box->setTextFormat(Qt::PlainText);  // a message quotes what the user typed: shown as typed
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
     box->open();

@@ -32,6 +32,8 @@ public:
     QMenuBar* menuBar() const { return menuBar_; }
     // The message box of the last action that did not finish, while it is open.
     QMessageBox* openMessage() const;
+    // Shows a message over the window without blocking it, in place of the one open.
+    void showMessage(const std::string& title, const std::string& text, bool warning = false);
 
     virtual Device device() const = 0;
     // What the window remembers between its actions, the record of its last Calculate among it.

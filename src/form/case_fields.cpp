@@ -257,6 +257,10 @@ Outcome finishCalculate(Action& act, CalculatorMemory& memory, Outcome outcome) 
         record.notices.push_back(describe(outcome, act.table()).text);
     }
     record.derivation = memory.derivation;
+    if (memory.basis) {
+        for (const auto& [name, text] : *memory.basis)
+            record.derivationInputs.push_back({name, act.caption(name), text});
+    }
     record.derivationSerial = memory.derivationSerial;
     memory.record = record;
     return outcome;

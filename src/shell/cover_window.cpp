@@ -7,6 +7,7 @@
 #include "cover_controls.h"
 #include "cover_pictures.h"
 #include "form/window_builder.h"
+#include "sheet/sheet_window.h"
 #include "valve/valve_window.h"
 
 namespace orvane::shell {
@@ -31,12 +32,15 @@ CoverWindow::~CoverWindow() {
 
 namespace {
 // Creates the calculator window on first use (and after it was closed through its frame, which
-// discards it), then shows it beside the cover.
+// discards it), its request for the calculation sheet ("打  印") answered by the sheet window; then
+// shows it beside the cover.
 template <class Window>
 void showCalculator(QPointer<Window>& window, ProgramValues& shared) {
     if (window == nullptr) {
         window = new Window(shared);
         window->setAttribute(Qt::WA_DeleteOnClose);
+        Window* w = window;
+        QObject::connect(w, &CalculatorWindow::sheetRequested, w, [w] { sheet::showSheetOf(*w); });
     }
     window->show();
     window->raise();

@@ -1,6 +1,7 @@
 #include "valve_calculation.h"
 
 #include <array>
+#include <cmath>
 #include <span>
 #include <string>
 #include <vector>
@@ -134,6 +135,51 @@ RecordStep throatStep(LiftType lift, float A, float pi, Real phiRad, Real d) {
                     "√(20 × " + a + " / " + p + " / sin " + numberText(phiRad) + ")", numberText(d), "mm"};
     }
     return {};
+}
+
+// The discharge area a standard throat d0 gives, by the relation the throat diameter was computed
+// with: the inverse of throatDiameter, the flat seat's choice between /20 and /40 made on A as there.
+RecordStep throatAreaStep(LiftType lift, float A, int d0, float pi, Real phiRad, Real& area) {
+    const Real d = d0;
+    const std::string p = numberText(pi), t = writeInteger(d0);
+    switch (lift) {
+        case LiftType::Full:
+            area = Real(pi) * d * d / 4;
+            return {"标准喉径的排放面积", "A0", "A0 = π × d0² / 4", p + " × " + t + "² / 4", {}, "mm²"};
+        case LiftType::FlatSeatLow: {
+            const int divisor = sqrt(20 * Real(A) / pi) <= 32 ? 40 : 20;
+            area = Real(pi) * d * d / divisor;
+            const std::string n = writeInteger(divisor);
+            return {"标准喉径的排放面积", "A0", "A0 = π × d0² / " + n, p + " × " + t + "² / " + n, {}, "mm²"};
+        }
+        case LiftType::ConicalSeatLow:
+            area = Real(pi) * d * d * sin(phiRad) / 20;
+            return {"标准喉径的排放面积",
+                    "A0",
+                    "A0 = π × d0² × sin φ / 20",
+                    p + " × " + t + "² × sin " + numberText(phiRad) + " / 20",
+                    {},
+                    "mm²"};
+    }
+    return {};
+}
+
+// The chosen standard throat against the required area: its discharge area, the margin, the verdict.
+RecordThroatCheck checkThroat(Action& act, LiftType lift, float A, int d0, float pi, Real phiRad) {
+    Real area;
+    RecordStep s = throatAreaStep(lift, A, d0, pi, phiRad, area);
+    const float a0 = toSingle(area);
+    s.result = numberText(a0);
+    act.step(std::move(s));
+    // In % to two decimals; in double precision, as a tiny A gives a margin beyond the float range.
+    const Real margin = std::round(((Real(a0) - A) / A * 10000).value()) / 100;
+    const std::string a0Text = numberText(a0), aText = numberText(A);
+    act.step({"面积裕量", "η", "η = (A0 − A) / A × 100",
+              "(" + a0Text + " − " + aText + ") / " + aText + " × 100", numberText(margin), "%"});
+    const bool passed = a0 >= A;
+    act.step({"面积校核", "—", "A0 ≥ A", a0Text + (passed ? " ≥ " : " < ") + aText,
+              passed ? "合格" : "不合格", ""});
+    return {writeInteger(d0), a0Text, numberText(margin), passed};
 }
 
 }  // namespace
@@ -310,6 +356,7 @@ Outcome calculate(Form& form, ValveQuantities& q, ProgramValues& shared) {
                            : "微启式",
                       "d = " + numberText(d) + " ≤ " + writeInteger(sizeBound(lift, d.value())),
                       writeInteger(size->throat) + " / " + writeInteger(size->nominal), "mm"});
+            act.record().throatCheck = checkThroat(act, lift, q.A, size->throat, q.Pi, phiRad);
         }
         writeCapacity(act, memory, q.W, typedCapacity);
         act.write("Text8", writeSingle(q.A));
