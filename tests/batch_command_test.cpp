@@ -107,7 +107,6 @@ TEST_F(BatchCommand, RefusesBadUse) {
         {"batch", "valve", path("t.csv"), "-o", path("a.csv"), "-o", path("b.csv")},
         {"batch", "valve", "--template", path("t.csv")},
         {"batch", "valve", path("t.csv"), "-o", path("t.csv")},
-        {"sheet", path("case.orvane"), "-o", path("sheet.pdf")},
     };
     for (const QStringList& args : cases)
         EXPECT_EQ(run(args), 2) << args.join(' ').toStdString();

@@ -207,7 +207,7 @@ int batchCommand(const QStringList& args) {
 
 bool isCommand(const char* firstArgument) {
     const std::string_view a = firstArgument;
-    return a == "batch" || a == "sheet" || a == "--help" || a == "-h" || a == "--version" || a == "-v";
+    return a == "batch" || a == "--help" || a == "-h" || a == "--version" || a == "-v";
 }
 
 int run(const QStringList& arguments) {
@@ -222,7 +222,6 @@ int run(const QStringList& arguments) {
         std::printf("orvane %s\n", ORVANE_VERSION);
         return 0;
     }
-    if (command == "sheet") return fail("sheet is not available in this build");
     return batchCommand(args);
 }
 

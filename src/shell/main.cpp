@@ -3,12 +3,15 @@
 // (batch, --help ...) without one.
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QEvent>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "cli/command_line.h"
 #include "cover_window.h"
+#include "sheet_command.h"
 #include "engine/quantities.h"
 
 namespace {
@@ -45,6 +48,12 @@ class QuitWhenPainted final : public QObject {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc > 1 && std::string_view(argv[1]) == "sheet") {
+        // The sheet needs fonts, so a GUI application, but no display.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        const QGuiApplication app(argc, argv);
+        return orvane::shell::sheetCommand(QGuiApplication::arguments());
+    }
     if (argc > 1 && orvane::cli::isCommand(argv[1])) {
         const QCoreApplication app(argc, argv);  // arguments in the system's encoding; no GUI
         return orvane::cli::run(QCoreApplication::arguments());
