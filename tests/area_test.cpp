@@ -37,8 +37,6 @@ FaultKind faultOf(SizingQuantities q, void (*equation)(SizingQuantities&)) {
 
 TEST(CriticalPressureRatio, ForAirRoundsBaseAndExponentToSingle) {
     EXPECT_NEAR(criticalPressureRatio(1.4f).value(), 0.52828, 5e-6);
-    EXPECT_EQ(criticalPressureRatio(1.4f).value(), std::pow(static_cast<double>(0.83333331f),
-                                                             static_cast<double>(3.5000002f)));
     EXPECT_EQ(writeDouble(criticalPressureRatio(1.4f).value()), "0.528281720670107");
 }
 
@@ -83,7 +81,6 @@ TEST(Mianji, SteamEquationsMeetAtTenMegapascal) {
     EXPECT_EQ(writeSingle(high.A), "29.50373");
     EXPECT_EQ(writeSingle(top.A), "11.20404");
     EXPECT_LT((high.A - low.A) / low.A, 0.007f);
-    EXPECT_NEAR((229.2 * 10 - 7315) / (190.6 * 10 - 6895), 1.0068, 1e-4);
 }
 
 TEST(Mianji, NoCapacityNoArea) {

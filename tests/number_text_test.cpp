@@ -5,6 +5,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <string>
 
 #include "engine/numeric_fault.h"
 
@@ -25,6 +26,8 @@ TEST_P(ReadNumber, TakesTheLeadingNumberOrZero) {
     EXPECT_FALSE(std::signbit(v) && v == 0.0) << "negative zero from \"" << c.text << "\"";
 }
 
+const std::string kFourHundredZerosThenOneE2 = "0." + std::string(400, '0') + "1e2";
+
 INSTANTIATE_TEST_SUITE_P(
     Texts, ReadNumber,
     testing::Values(
@@ -39,19 +42,23 @@ INSTANTIATE_TEST_SUITE_P(
         // Zero has no sign; a number too small for a double reads as zero.
         ReadCase{"-0", 0}, ReadCase{"-0.0e5", 0}, ReadCase{"1e-400", 0}, ReadCase{"-1e-400", 0},
         ReadCase{"0.000000000000000000000000000000000000000000000000000000000000001e-300", 0},
+        // 400 zeros after the point: 1e-399 even with a positive exponent, too small, no overflow.
+        ReadCase{kFourHundredZerosThenOneE2.c_str(), 0},
         ReadCase{"1.7976931348623157e308", 1.7976931348623157e308},
         ReadCase{"00000000000000000000000000000000000000000000000000000012.5", 12.5},
         // Full-width forms from a Chinese input method, and its blank and point.
         ReadCase{"１．５", 1.5}, ReadCase{"－２", -2}, ReadCase{"＋３", 3}, ReadCase{"１ｅ２", 100},
         ReadCase{"２Ｅ－１", 0.2}, ReadCase{"\u3000" "3", 3}, ReadCase{"1。5", 1.5}, ReadCase{"−4", -4},
         ReadCase{"１２ＭＰａ", 12}, ReadCase{"压力1", 0},
+        // A two-byte letter next to the no-break blank (U+00E0 against U+00A0) is no blank.
+        ReadCase{"\u00A0" "7", 7}, ReadCase{"\u00E0" "7", 0},
         // Broken UTF-8 is no number and no crash.
         ReadCase{"\xE3\x80", 0}, ReadCase{"\xFF" "1", 0}, ReadCase{"1\xEF\xBC", 1},
         // An overlong encoding of a digit is no digit.
         ReadCase{"\xC0\xB1", 0}, ReadCase{"\xE0\x80\xB1", 0}, ReadCase{"2\xC0\xAE" "5", 2}));
 
 TEST(ReadNumber, ReportsANumberBeyondTheDoubleRangeAsOverflow) {
-    for (const char* text : {"1e999", "-1e999", "1.8e308", "9999e305", "1e99999999999999999999",
+    for (const char* text : {"1e999", "1e400", "-1e999", "1.8e308", "9999e305", "1e99999999999999999999",
                              "１ｅ９９９"}) {
         try {
             (void)readNumber(text);

@@ -27,7 +27,7 @@ TEST(HeatedArea, FollowsTheVesselShape) {
     EXPECT_EQ(writeDouble(heatedArea(kShapeSphere, 2000, 6000, 1500).value()), "6.28");
     // The sphere ignores L, the hemispherical heads add nothing beyond D L.
     EXPECT_EQ(heatedArea(kShapeSphere, 2000, 1, 0), heatedArea(kShapeSphere, 2000, 99999, 0));
-    EXPECT_EQ(heatedArea(kShapeHemisphericalHeads, 1000, 3000, 0).value(), 3.14 * 1000 * 3000 / 1e6);
+    EXPECT_EQ(writeDouble(heatedArea(kShapeHemisphericalHeads, 1000, 3000, 0).value()), "9.42");
     for (const char* other : {"椭封卧式 ", "立式", "", "球形"}) {
         EXPECT_EQ(heatedArea(other, 2000, 6000, 1500).value(), 0.0) << other;
     }
@@ -49,7 +49,7 @@ TEST(GasDensity, IsMolarMassTimesPressureOverTemperature) {
 TEST(ReliefCapacity, CompressedGasGrowsWithTheSquareOfTheInletDiameter) {
     const float rho = gasDensity(28.96f, 1.024f, 323.0f);
     EXPECT_EQ(writeSingle(reliefCompressedGas(rho, 15, 80)), "3040.586");
-    EXPECT_EQ(reliefCompressedGas(rho, 15, 160), toSingle(Real(rho) * 0.00283 * 15 * 25600));
+    EXPECT_EQ(reliefCompressedGas(rho, 15, 160), 4 * reliefCompressedGas(rho, 15, 80));
     EXPECT_EQ(reliefCompressedGas(0.0f, 15, 80), 0.0f);
 }
 

@@ -1,5 +1,6 @@
 #include "disc_calculation.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -17,6 +18,7 @@ namespace {
 constexpr std::string_view kWettedHeight = "Text25";
 // Nominal pipe sizes, mm, from the largest down: the last one not below the bore wins.
 constexpr std::array<int, 13> kNominalSizes = {200, 150, 125, 100, 80, 65, 50, 40, 32, 25, 20, 15, 10};
+static_assert(std::ranges::adjacent_find(kNominalSizes, std::ranges::less_equal{}) == kNominalSizes.end());
 }  // namespace
 
 std::string_view selectedDiscType(const Form& form) {

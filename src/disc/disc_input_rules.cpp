@@ -1,5 +1,6 @@
 #include "disc_input_rules.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -35,6 +36,17 @@ constexpr std::array<RangeRow, 9> kManufacturingRangeTable = {{
     {2.5, false, false, {{{0.21, 0.105}, {0.1, 0.05}, {0.04, 0.025}}}},
     {3.5, false, true, {{{0.06, 0.03}, {0.03, 0.015}, {0.015, 0.008}}}},
 }};
+// Bounds rise row by row; only the first row holds from its bound on and only the last is in
+// proportion; no lower limit exceeds its upper limit.
+static_assert(std::ranges::adjacent_find(kManufacturingRangeTable, std::ranges::greater_equal{},
+                                         &RangeRow::bound) == kManufacturingRangeTable.end());
+static_assert(std::ranges::count_if(kManufacturingRangeTable, &RangeRow::inclusive) == 1 &&
+              kManufacturingRangeTable.front().inclusive);
+static_assert(std::ranges::count_if(kManufacturingRangeTable, &RangeRow::proportional) == 1 &&
+              kManufacturingRangeTable.back().proportional);
+static_assert(std::ranges::all_of(kManufacturingRangeTable, [](const RangeRow& row) {
+    return std::ranges::all_of(row.byGrade, [](const Range& r) { return r.lower <= r.upper; });
+}));
 
 // Reverse-acting discs: the design burst pressure is this factor times the minimum burst pressure.
 constexpr std::array<double, 3> kReverseGradeFactor = {1.1, 1.05, 1};

@@ -33,6 +33,11 @@ constexpr std::array<MediumEntry, 17> kCatalogue = {{
     {"丁烷", 58.08f, 1.11f, 328.0f, At50C, 0.85f, Saturated, 331.8, 0.79, true},
     {"液体二氧化硫", 64.0f, {}, {}, NoZ, 0, NoPhase, {}, 0.98, false},
 }};
+// An entry that writes no Z carries none; the liquefied gases taken as gas prescribe a pressure.
+static_assert(std::ranges::all_of(kCatalogue,
+                                  [](const MediumEntry& e) { return e.zRule != NoZ || e.Z == 0; }));
+static_assert(std::ranges::all_of(kCatalogue,
+                                  [](const MediumEntry& e) { return !e.gasOverride || e.designPressure; }));
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include "valve_calculation.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <span>
@@ -64,6 +65,21 @@ constexpr std::array<SizeRow, 8> kLowLiftRows = {{
     {65, {65, 80}, {65, 80}},
     {kLargestLowLiftThroat, {80, 100}, {80, 100}},
 }};
+
+// Bounds rise row by row, no standard throat is smaller than a diameter of its row, the last row
+// is the largest standard throat, and a low-lift size does not depend on the pressure.
+static_assert(std::ranges::adjacent_find(kFullLiftRows, std::ranges::greater_equal{}, &SizeRow::bound) ==
+              kFullLiftRows.end());
+static_assert(std::ranges::adjacent_find(kLowLiftRows, std::ranges::greater_equal{}, &SizeRow::bound) ==
+              kLowLiftRows.end());
+static_assert(std::ranges::all_of(kFullLiftRows, [](const SizeRow& r) {
+    return r.up.throat >= r.bound && r.high.throat >= r.bound;
+}));
+static_assert(std::ranges::all_of(kLowLiftRows, [](const SizeRow& r) {
+    return r.up.throat >= r.bound && r.high.throat == r.up.throat && r.high.nominal == r.up.nominal;
+}));
+static_assert(kFullLiftRows.back().bound == 125 && kFullLiftRows.back().up.throat == 125 &&
+              kLowLiftRows.back().bound == 80 && kLowLiftRows.back().up.throat == 80);
 
 }  // namespace
 
