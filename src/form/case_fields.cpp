@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/area.h"
 #include "engine/media.h"
 #include "engine/number_text.h"
 #include "messages.h"
@@ -151,6 +152,37 @@ Capacity reliefCapacity(Action& act, const CaseUse& use, const CaseFields& f, Re
                   numberText(w.W), "kg/h"});
     }
     return w;
+}
+
+bool saturatedSteamArea(Action& act, SizingQuantities& q, std::initializer_list<std::string_view> check) {
+    act.at(Step::DischargeArea, check, "泄放压力不能为零");
+    if (q.P <= 10.0f) {
+        act.step({"面积公式", "—", "饱和蒸汽，P ≤ 10 MPa", numberText(q.P) + " ≤ 10", "A = W / (5.25 × K × P)", ""});
+        Mianji3(q);
+        act.step({"安全泄放面积", "A", "A = W / (5.25 × K × P)",
+                  numberText(q.W) + " / 5.25 / " + numberText(q.K) + " / " + numberText(q.P), numberText(q.A), "mm²"});
+        return true;
+    }
+    if (q.P <= 22.0f) {
+        act.step({"面积公式", "—", "饱和蒸汽，10 MPa < P ≤ 22 MPa", "10 < " + numberText(q.P) + " ≤ 22",
+                  "A = W / (5.25 × K × P) × (229.2P − 7315) / (190.6P − 6895)", ""});
+        Mianji4(q);
+        const std::string p = numberText(q.P);
+        act.step({"安全泄放面积", "A", "A = W / (5.25 × K × P) × (229.2 × P − 7315) / (190.6 × P − 6895)",
+                  numberText(q.W) + " / 5.25 / " + numberText(q.K) + " / " + p + " × (229.2 × " + p + " − 7315) / (190.6 × " +
+                      p + " − 6895)",
+                  numberText(q.A), "mm²"});
+        return true;
+    }
+    return false;
+}
+
+void criticalGasArea(Action& act, SizingQuantities& q) {
+    Mianji1(q);
+    act.step({"安全泄放面积（临界）", "A", "A = W / (0.076 × C × K × P × √(M / (Z × T)))",
+              numberText(q.W) + " / 0.076 / " + numberText(q.C) + " / " + numberText(q.K) + " / " + numberText(q.P) +
+                  " / √(" + numberText(q.M) + " / " + numberText(q.zValue()) + " / " + numberText(q.T) + ")",
+              numberText(q.A), "mm²"});
 }
 
 std::vector<std::string_view> capacityInputs(const CaseUse& use) {

@@ -3,6 +3,7 @@
 // (vessel, insulation, inlet pipe, temperatures, latent heat) and the medium's properties
 // ("k=", "C=", "M=", "Z=", "形态", "气化潜热"), with the rules that read, record and fill them alike.
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -73,6 +74,12 @@ struct Capacity {
 // The relief capacity of the window's relief case, with the gas density Rho and the latent heat q;
 // its steps are recorded.
 Capacity reliefCapacity(Action& act, const CaseUse& use, const CaseFields& f, Real Rho, Real q);
+
+// Saturated steam: Mianji3 up to 10 MPa, Mianji4 above 10 and up to 22 MPa, both recorded with the
+// choice; false above 22 MPa, where no equation applies. `check` names the fields the step uses.
+bool saturatedSteamArea(Action& act, SizingQuantities& q, std::initializer_list<std::string_view> check);
+// Gas at critical flow (Mianji1), recorded.
+void criticalGasArea(Action& act, SizingQuantities& q);
 
 // The fields W comes from: the capacity field when it was typed, the inputs of the relief case when
 // it was computed.

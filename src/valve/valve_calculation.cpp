@@ -280,25 +280,7 @@ Outcome calculate(Form& form, ValveQuantities& q, ProgramValues& shared) {
         // Discharge area by phase.
         bool areaApplies = true;
         if (use.phase == kPhaseSaturated) {
-            act.at(Step::DischargeArea, {"Text2"}, "泄放压力不能为零");
-            if (q.P <= 10.0f) {
-                act.step({"面积公式", "—", "饱和蒸汽，P ≤ 10 MPa", numberText(q.P) + " ≤ 10", "A = W / (5.25 × K × P)", ""});
-                Mianji3(q);
-                act.step({"安全泄放面积", "A", "A = W / (5.25 × K × P)",
-                          numberText(q.W) + " / 5.25 / " + numberText(q.K) + " / " + numberText(q.P), numberText(q.A),
-                          "mm²"});
-            } else if (q.P <= 22.0f) {
-                act.step({"面积公式", "—", "饱和蒸汽，10 MPa < P ≤ 22 MPa", "10 < " + numberText(q.P) + " ≤ 22",
-                          "A = W / (5.25 × K × P) × (229.2P − 7315) / (190.6P − 6895)", ""});
-                Mianji4(q);
-                const std::string p = numberText(q.P);
-                act.step({"安全泄放面积", "A", "A = W / (5.25 × K × P) × (229.2 × P − 7315) / (190.6 × P − 6895)",
-                          numberText(q.W) + " / 5.25 / " + numberText(q.K) + " / " + p + " × (229.2 × " + p +
-                              " − 7315) / (190.6 × " + p + " − 6895)",
-                          numberText(q.A), "mm²"});
-            } else {
-                areaApplies = false;
-            }
+            areaApplies = saturatedSteamArea(act, q, {"Text2"});
         } else if (use.phase == kPhaseLiquid) {
             areaApplies = false;
         } else {
@@ -316,12 +298,7 @@ Outcome calculate(Form& form, ValveQuantities& q, ProgramValues& shared) {
             if (critical) {
                 act.at(Step::DischargeArea, {"Text10", "Text11", "Text12", "Text24", "Text2"},
                        "C、M、Z 不能为零");
-                Mianji1(q);
-                act.step({"安全泄放面积（临界）", "A", "A = W / (0.076 × C × K × P × √(M / (Z × T)))",
-                          numberText(q.W) + " / 0.076 / " + numberText(q.C) + " / " + numberText(q.K) + " / " +
-                              numberText(q.P) + " / √(" + numberText(q.M) + " / " + numberText(q.zValue()) + " / " +
-                              numberText(q.T) + ")",
-                          numberText(q.A), "mm²"});
+                criticalGasArea(act, q);
             } else {
                 act.at(Step::DischargeArea, {"Text9", "Text11", "Text12", "Text24", "Text2", "Text4"},
                        "k、M、Z 不能为零，泄放侧压力须低于泄放压力");
