@@ -22,8 +22,9 @@ static_assert(std::ranges::adjacent_find(kNominalSizes, std::ranges::less_equal{
 }  // namespace
 
 std::string_view selectedDiscType(const Form& form) {
-    for (std::string_view option : kDiscTypeOptions) {
-        if (form.isSelected(option)) return option;
+    // One option of the group is always selected: the first unless another one is.
+    for (std::size_t i = 1; i < kDiscTypeOptions.size(); ++i) {
+        if (form.isSelected(kDiscTypeOptions[i])) return kDiscTypeOptions[i];
     }
     return kDiscTypeOptions[0];
 }

@@ -99,7 +99,8 @@ void LookUpRange(double P, std::string_view grade, Range& range) {
 }
 
 double discTypeRatio(const Form& form) {
-    for (std::size_t i = 0; i < kDiscTypeOptions.size(); ++i) {
+    // One option of the group is always selected: the first unless another one is.
+    for (std::size_t i = 1; i < kDiscTypeOptions.size(); ++i) {
         if (form.isSelected(kDiscTypeOptions[i])) return kDiscTypeRatio[i];
     }
     return kDiscTypeRatio[0];

@@ -25,11 +25,11 @@ LiftType selectedLiftType(const Form& form) {
 
 float dischargeCoefficient(LiftType lift) {
     switch (lift) {
-        case LiftType::Full: return 0.65f;
         case LiftType::FlatSeatLow: return 0.45f;
         case LiftType::ConicalSeatLow: return 0.3f;
+        case LiftType::Full: break;
     }
-    return 0.65f;
+    return 0.65f;  // full lift
 }
 
 namespace {
@@ -104,14 +104,14 @@ std::optional<StandardSize> standardSize(LiftType lift, double d, double pSet) {
 Real throatDiameter(LiftType lift, float A, float pi, Real phiRadians) {
     const Real a = A;
     switch (lift) {
-        case LiftType::Full: return 2 * sqrt(a / pi);
         case LiftType::FlatSeatLow: {
             const Real d = sqrt(20 * a / pi);
             return d <= 32 ? sqrt(40 * a / pi) : d;
         }
         case LiftType::ConicalSeatLow: return sqrt(20 * a / pi / sin(phiRadians));
+        case LiftType::Full: break;
     }
-    return 0;
+    return 2 * sqrt(a / pi);  // full lift
 }
 
 namespace {
