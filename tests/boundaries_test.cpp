@@ -5,12 +5,17 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 #include <variant>
 
 #include "disc/disc_calculation.h"
 #include "disc/disc_controls.h"
 #include "disc/disc_input_rules.h"
 #include "engine/number_text.h"
+#include "engine/real.h"
+#include "form/messages.h"
+#include "valve/valve_controls.h"
+#include "valve/valve_input_rules.h"
 #include "form/memory_form.h"
 #include "valve/valve_calculation.h"
 
@@ -99,6 +104,54 @@ TEST_F(DiscEdges, InputParametersWritesDownBothRangeLookups) {
     EXPECT_EQ(steps[2].result, "0.11 / 0.065");
     EXPECT_EQ(steps[3].result, "1.0374");
     EXPECT_EQ(steps[4].result, "1.1474");
+}
+
+
+TEST(CheckedPower, ZeroToANegativePowerIsADivisionByZeroAndToAPositiveOneZero) {
+    // 0^-0.5 = 1 / sqrt(0); 0^0.05 = 0.
+    try {
+        (void)pow(Real(0.0), Real(-0.5));
+        ADD_FAILURE() << "no fault";
+    } catch (const NumericFault& f) {
+        EXPECT_EQ(f.kind(), FaultKind::DivisionByZero);
+    }
+    EXPECT_EQ(pow(Real(0.0), Real(0.05)).value(), 0.0);
+}
+
+TEST(NothingSizedFromNothingCauses, ASmallInsulatedVesselAt650DegreesIsToldByItsTemperatureOnly) {
+    // D 100 mm, L 100 mm: A_r = 3.14 x 100 x (100 + 30) / 10^6 = 0.0408 m2, above zero; t 650 C makes
+    // 650 - t zero, so W = 0.
+    MemoryForm form{valve::windowTable()};
+    valve::ValveQuantities q;
+    ProgramValues shared;
+    form.setText("Combo1", "液氨");
+    form.setText("Combo2", "有保温液化气");
+    ASSERT_TRUE(isDone(valve::inputParameters(form, q, shared)));
+    for (const auto& [field, text] : {std::pair{"Text19", "100"}, {"Text20", "100"}, {"Text21", "650"},
+                                      {"Text22", "100"}, {"Text23", "0.2"}}) {
+        form.setText(field, text);
+    }
+    const Outcome o = valve::calculate(form, q, shared);
+    ASSERT_TRUE(std::holds_alternative<Notice>(o));
+    const std::string text = describe(o, form.table()).text;
+    EXPECT_NE(text.find("泄放温度 650 ℃ 不低于 650 ℃"), std::string::npos) << text;
+    EXPECT_EQ(text.find("受热面积"), std::string::npos) << text;
+}
+
+TEST(NothingSizedFromNothingCauses, AnAreaTooSmallForSinglePrecisionSizesNothing) {
+    // W = 1.4e-45 kg/h (the smallest float) is above zero, but its area, about 2.6e-46 mm2, rounds to 0
+    // in single precision.
+    MemoryForm form{valve::windowTable()};
+    valve::ValveQuantities q;
+    ProgramValues shared;
+    form.setText("Combo1", "空气");
+    ASSERT_TRUE(isDone(valve::inputParameters(form, q, shared)));
+    form.setText("Text7", "1.5e-45");
+    const Outcome o = valve::calculate(form, q, shared);
+    ASSERT_TRUE(std::holds_alternative<Notice>(o));
+    EXPECT_EQ(std::get<Notice>(o).kind, NoticeKind::NoDeviceSized);
+    EXPECT_EQ(form.text("Text17"), "");
+    EXPECT_EQ(form.text("Text16"), "");
 }
 
 }  // namespace
