@@ -154,5 +154,39 @@ TEST(NothingSizedFromNothingCauses, AnAreaTooSmallForSinglePrecisionSizesNothing
     EXPECT_EQ(form.text("Text16"), "");
 }
 
+TEST(NothingSizedFromNothingCauses, AListedShapeWithNoAreaIsToldToCheckItsSize) {
+    // A vertical vessel of outer diameter 0 heats no area: W = 0. The shape is one of the list.
+    MemoryForm form{valve::windowTable()};
+    valve::ValveQuantities q;
+    ProgramValues shared;
+    form.setText("Combo1", "液氨");
+    form.setText("Combo2", "无保温液化气");
+    form.setText("Combo3", "立式容器");
+    ASSERT_TRUE(isDone(valve::inputParameters(form, q, shared)));
+    form.setText("Text19", "0");
+    form.setText("Text26", "1500");
+    const std::string text = describe(valve::calculate(form, q, shared), form.table()).text;
+    EXPECT_NE(text.find("受热面积 A_r = 0 m²：请检查容器尺寸"), std::string::npos) << text;
+    EXPECT_EQ(text.find("不在列表中"), std::string::npos) << text;
+}
+
+TEST(ThroatCheck, AFlatSeatValveIsCheckedWithTheAreaOfItsOwnRelation) {
+    // Compressed air, flat-seat low lift: A = 814.4854 mm2, d = 72.0 mm > 32, so A = pi d d / 20;
+    // d0 = 80: A0 = 3.14159 x 80 x 80 / 20 = 1005.309 mm2, margin (1005.309 - 814.4854) / 814.4854
+    // = 23.43 %.
+    MemoryForm form{valve::windowTable()};
+    valve::ValveQuantities q;
+    ProgramValues shared;
+    form.setText("Combo1", "空气");
+    form.select(valve::kFlatLowLift);
+    ASSERT_TRUE(isDone(valve::inputParameters(form, q, shared)));
+    ASSERT_TRUE(isDone(valve::calculate(form, q, shared)));
+    ASSERT_TRUE(q.memory.record->throatCheck);
+    EXPECT_EQ(q.memory.record->throatCheck->throat, "80");
+    EXPECT_EQ(q.memory.record->throatCheck->area, "1005.309");
+    EXPECT_EQ(q.memory.record->throatCheck->margin, "23.43");
+    EXPECT_TRUE(q.memory.record->throatCheck->passed);
+}
+
 }  // namespace
 }  // namespace orvane
