@@ -171,6 +171,14 @@ TEST(ResultsFollowInputs, AChangedInputOfInputParametersStopsCalculate) {
     EXPECT_EQ(valve.form.text("Text11"), "2.015");
     EXPECT_TRUE(isDone(valve.calculate()));
 
+    // Input parameters shows the seal angle field for the lift type: another lift type asks for it
+    // again, so that a conical seat is never sized with an angle the window hides.
+    valve.form.select(valve::kConicalLowLift);
+    EXPECT_EQ(valve.message(valve.calculate()),
+              "介质或工况已改动：“安全阀型式”已由“全 启 式”改为“锥面微启式”。\n请先按“输入参数项”，再按“计     算”。");
+    ASSERT_TRUE(isDone(valve.inputParameters()));
+    EXPECT_TRUE(valve.form.isShown("Text25"));
+
     // Before the first input parameters the window's state at open is what counts.
     Valve fresh;
     fresh.type({{"Combo2", "无保温液化气"}});

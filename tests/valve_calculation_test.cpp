@@ -180,6 +180,7 @@ TEST_F(ValveCalculate, InsulationThicknessIsTypedInMillimetres) {
 TEST_F(ValveCalculate, LiftTypeSetsDischargeCoefficientAndThroat) {
     air();
     form.select(kFlatLowLift);
+    derived();
     ASSERT_TRUE(isDone(calculate()));
     EXPECT_EQ(q.K, 0.45f);
     expectOutputs("3040.586", "814.4854", "72.0081868636185", "80", "100", "0.840000012516975");
@@ -188,6 +189,7 @@ TEST_F(ValveCalculate, LiftTypeSetsDischargeCoefficientAndThroat) {
 TEST_F(ValveCalculate, ThroatAboveTheLargestStandardIsNotSizedDown) {
     air();
     form.select(kConicalLowLift);
+    derived();
     type({{"Text25", "45"}});
     markOutputs();
     const Outcome outcome = calculate();
@@ -356,6 +358,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ValveCalculate, ConicalSeatAngleFaults) {
     air();
     form.select(kConicalLowLift);
+    derived();
     for (const auto& [angle, kind] :
          {std::pair{"0", FaultKind::DivisionByZero}, {"200", FaultKind::InvalidOperation}}) {
         markOutputs();

@@ -44,31 +44,13 @@ std::optional<int> nominalSize(double boreMm) {
     return size;
 }
 
-namespace {
-
-// A changed disc type is named by its captions, not by the option buttons.
-Notice derivationChanged(const Action& act, const Form& form, const CalculatorMemory& memory, const Change& change) {
-    if (!change.field.starts_with("Option")) return inputsChanged(act, change);
-    std::string before;
-    const FieldTexts basis = memory.basis ? *memory.basis : textsAtOpen(windowTable(), kDerivationInputs);
-    for (const auto& [name, text] : basis) {
-        if (name.starts_with("Option") && text == "1") before = act.caption(name);
-    }
-    Notice n{NoticeKind::InputsChanged, "爆破片型式"};
-    n.before = before;
-    n.after = discTypeCaption(form);
-    return n;
-}
-
-}  // namespace
-
 Outcome calculate(Form& form, DiscQuantities& q, ProgramValues& shared) {
     Action act(form, windowTable());
     CalculatorMemory& memory = q.memory;
     Outcome outcome = act.run([&]() -> Outcome {
         form.refresh();
         if (auto change = changedSinceInputParameters(form, memory, windowTable(), kDerivationInputs)) {
-            return derivationChanged(act, form, memory, *change);
+            return inputsChanged(act, memory, kDerivationInputs, "爆破片型式", *change);
         }
         CaseUse use = caseOf(form, kWettedHeight);
         const bool typedCapacity = capacityTyped(form.text("Text7"), memory);

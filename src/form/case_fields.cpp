@@ -269,10 +269,23 @@ void showProperties(Form& form, const SizingQuantities& q, const ProgramValues& 
     memory.catalogue = readTexts(form, kPropertyFields);
 }
 
-Notice inputsChanged(const Action& act, const Change& change) {
-    Notice n{NoticeKind::InputsChanged, act.caption(change.field)};
-    n.before = change.before;
-    n.after = change.after;
+Notice inputsChanged(Action& act, const CalculatorMemory& memory, std::span<const std::string_view> fields,
+                     std::string_view optionGroup, const Change& change) {
+    if (!change.field.starts_with("Option")) {
+        Notice n{NoticeKind::InputsChanged, act.caption(change.field)};
+        n.before = change.before;
+        n.after = change.after;
+        return n;
+    }
+    // An option group is named by the captions of the options chosen then and now.
+    Notice n{NoticeKind::InputsChanged, std::string(optionGroup)};
+    const FieldTexts basis = memory.basis ? *memory.basis : textsAtOpen(act.table(), fields);
+    for (const auto& [name, text] : basis) {
+        if (name.starts_with("Option") && text == "1") n.before = act.caption(name);
+    }
+    for (std::string_view name : fields) {
+        if (name.starts_with("Option") && act.form().isSelected(name)) n.after = act.caption(name);
+    }
     return n;
 }
 

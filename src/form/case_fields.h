@@ -5,6 +5,7 @@
 
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -104,8 +105,10 @@ void showProperties(Form& form, const SizingQuantities& q, const ProgramValues& 
 std::string numberText(Real x);
 std::string numberText(float x);
 
-// The notice that an input of input parameters changed since it was pressed.
-Notice inputsChanged(const Action& act, const Change& change);
+// The notice that an input of input parameters (one of `fields`) changed since it was pressed; a
+// changed option is named by `optionGroup` and the captions of the options.
+Notice inputsChanged(Action& act, const CalculatorMemory& memory, std::span<const std::string_view> fields,
+                     std::string_view optionGroup, const Change& change);
 
 // Ends a Calculate: keeps its record with the notice it gave, or drops the record when it wrote
 // nothing (a fault, or a notice given before computing).

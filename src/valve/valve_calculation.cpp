@@ -206,7 +206,7 @@ Outcome calculate(Form& form, ValveQuantities& q, ProgramValues& shared) {
     Outcome outcome = act.run([&]() -> Outcome {
         form.refresh();
         if (auto change = changedSinceInputParameters(form, memory, windowTable(), kDerivationInputs)) {
-            return inputsChanged(act, *change);
+            return inputsChanged(act, memory, kDerivationInputs, "安全阀型式", *change);
         }
         CaseUse use = caseOf(form, kWettedHeight);
         const bool typedCapacity = capacityTyped(form.text("Text7"), memory);

@@ -23,8 +23,9 @@ struct ValveQuantities : SizingQuantities {
     CalculatorMemory memory;
 };
 
-// The inputs input parameters derives the window's values from: medium and medium type.
-inline constexpr std::string_view kDerivationInputs[] = {"Combo1", "Combo2"};
+// The inputs input parameters derives the window's values from: medium and medium type, and the lift
+// type, which shows or hides the seal angle field.
+inline constexpr std::string_view kDerivationInputs[] = {"Combo1", "Combo2", "Option1", "Option2", "Option3"};
 
 enum class LiftType { Full, FlatSeatLow, ConicalSeatLow };
 LiftType selectedLiftType(const Form& form);
