@@ -16,6 +16,7 @@
 #include "form/messages.h"
 #include "valve/valve_controls.h"
 #include "valve/valve_input_rules.h"
+#include "form/calculation_record.h"
 #include "form/memory_form.h"
 #include "valve/valve_calculation.h"
 
@@ -168,6 +169,66 @@ TEST(NothingSizedFromNothingCauses, AListedShapeWithNoAreaIsToldToCheckItsSize) 
     const std::string text = describe(valve::calculate(form, q, shared), form.table()).text;
     EXPECT_NE(text.find("受热面积 A_r = 0 m²：请检查容器尺寸"), std::string::npos) << text;
     EXPECT_EQ(text.find("不在列表中"), std::string::npos) << text;
+}
+
+TEST(HeatedAreaStep, EachShapeRecordsItsOwnRelationAndNumbers) {
+    // D 2000 mm, L 6000 mm, h 4000 mm, uninsulated liquid ammonia above ground:
+    //   elliptical heads: 3.14 x 2000 x (6000 + 600) / 10^6 = 41.448 m2
+    //   hemispherical heads: 3.14 x 2000 x 6000 / 10^6 = 37.68 m2
+    //   vertical: 3.14 x 2000 x 4000 / 10^6 = 25.12 m2
+    //   sphere: 1.57 x 2000^2 / 10^6 = 6.28 m2
+    //   a shape not in the list heats no area.
+    struct Case {
+        const char* shape;
+        const char* equation;
+        const char* substituted;
+        const char* area;
+    };
+    const Case cases[] = {
+        {"椭封卧式", "A_r = 3.14 × D × (L + 0.3 × D) / 10^6", "3.14 × 2000 × (6000 + 0.3 × 2000) / 10^6", "41.448"},
+        {"球封卧式", "A_r = 3.14 × D × L / 10^6", "3.14 × 2000 × 6000 / 10^6", "37.68"},
+        {"立式容器", "A_r = 3.14 × D × h / 10^6", "3.14 × 2000 × 4000 / 10^6", "25.12"},
+        {"球形容器", "A_r = 1.57 × D² / 10^6", "1.57 × 2000² / 10^6", "6.28"},
+        {"卧式", "A_r = 0（容器形状“卧式”不在列表中）", "—", "0"},
+    };
+    for (const Case& c : cases) {
+        MemoryForm form{valve::windowTable()};
+        valve::ValveQuantities q;
+        ProgramValues shared;
+        form.setText("Combo1", "液氨");
+        form.setText("Combo2", "无保温液化气");
+        ASSERT_TRUE(isDone(valve::inputParameters(form, q, shared)));
+        form.setText("Combo3", c.shape);
+        for (const auto& [field, text] : {std::pair{"Text19", "2000"}, {"Text20", "6000"}, {"Text26", "4000"}}) {
+            form.setText(field, text);
+        }
+        (void)valve::calculate(form, q, shared);
+        ASSERT_TRUE(q.memory.record) << c.shape;
+        const RecordStep* step = nullptr;
+        for (const RecordStep& s : q.memory.record->steps) {
+            if (s.symbol == "A_r") step = &s;
+        }
+        ASSERT_NE(step, nullptr) << c.shape;
+        EXPECT_EQ(step->equation, c.equation) << c.shape;
+        EXPECT_EQ(step->substituted, c.substituted) << c.shape;
+        EXPECT_EQ(step->result, c.area) << c.shape;
+    }
+}
+
+TEST(NothingSizedFromNothingCauses, AShapeNotInTheListIsNamed) {
+    // A case file or a batch row may name a shape the list does not have: it heats no area, W = 0.
+    MemoryForm form{valve::windowTable()};
+    valve::ValveQuantities q;
+    ProgramValues shared;
+    form.setText("Combo1", "液氨");
+    form.setText("Combo2", "无保温液化气");
+    ASSERT_TRUE(isDone(valve::inputParameters(form, q, shared)));
+    form.setText("Combo3", "卧式");
+    const Outcome o = valve::calculate(form, q, shared);
+    ASSERT_TRUE(std::holds_alternative<Notice>(o));
+    const std::string text = describe(o, form.table()).text;
+    EXPECT_NE(text.find("容器形状“卧式”不在列表中，受热面积 A_r 按 0 计算"), std::string::npos) << text;
+    EXPECT_EQ(text.find("请检查容器尺寸"), std::string::npos) << text;
 }
 
 TEST(ThroatCheck, AFlatSeatValveIsCheckedWithTheAreaOfItsOwnRelation) {
