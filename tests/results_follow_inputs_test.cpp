@@ -269,6 +269,39 @@ TEST(NothingSizedFromNothing, ANegativeTypedCapacityIsStillAFault) {
     EXPECT_EQ(disc.message(disc.calculate()), "计算口径时无效的运算：请检查“安全泄放量 kg/h”（安全泄放量不能为负数）。");
 }
 
+// Just above zero is still something: a W of 0.05 kg/h (an area of hundredths of a mm2) and an
+// absolute relief pressure of a few hundredths of a MPa (P = 1.1 x 1.05 x (-0.05) + 0.1 = 0.04225 MPa
+// for the valve) size the smallest device.
+TEST(NothingSizedFromNothing, QuantitiesJustAboveZeroStillSizeADevice) {
+    struct Case {
+        const char* what;
+        Texts beforeInputParameters;  // the disc derives its pressures from the working pressure
+        Texts valveAfter;
+        Texts discAfter;  // the disc has no back pressure field
+    };
+    const Case cases[] = {
+        {"W 0.05 kg/h", {{"Combo1", "空气"}}, {{"Text7", "0.05"}}, {{"Text7", "0.05"}}},
+        {"P a few hundredths of a MPa", {{"Combo1", "空气"}, {"Text2", "-0.05"}}, {{"Text4", "0.01"}}, {}},
+    };
+    for (const Case& c : cases) {
+        Valve valve;
+        valve.type(c.beforeInputParameters);
+        ASSERT_TRUE(isDone(valve.inputParameters()));
+        valve.type(c.valveAfter);
+        const Outcome o = valve.calculate();
+        EXPECT_TRUE(isDone(o)) << c.what << ": " << valve.message(o);
+        EXPECT_NE(valve.form.text("Text16"), "") << c.what;
+
+        Disc disc;
+        disc.type(c.beforeInputParameters);
+        ASSERT_TRUE(isDone(disc.inputParameters()));
+        disc.type(c.discAfter);
+        const Outcome d = disc.calculate();
+        EXPECT_TRUE(isDone(d)) << c.what << ": " << disc.message(d);
+        EXPECT_NE(disc.form.text("Text16"), "") << c.what;
+    }
+}
+
 TEST(MessagesNameWhatToFix, EmptyAndNonNumericFieldsOfTheCaseAreNamed) {
     Valve valve;
     valve.type({{"Combo1", "空气"}});
