@@ -58,8 +58,12 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"\xC0\xB1", 0}, ReadCase{"\xE0\x80\xB1", 0}, ReadCase{"2\xC0\xAE" "5", 2}));
 
 TEST(ReadNumber, ReportsANumberBeyondTheDoubleRangeAsOverflow) {
-    for (const char* text : {"1e999", "1e400", "-1e999", "1.8e308", "9999e305", "1e99999999999999999999",
-                             "１ｅ９９９"}) {
+    // 1 and 400 zeros, e-50: 1e350 for all its negative exponent; 0.0001e400 = 1e396.
+    const std::string manyDigits = "1" + std::string(400, '0') + "e-50";
+    for (const std::string& text : {std::string("1e999"), std::string("1e400"), std::string("-1e999"),
+                                    std::string("1.8e308"), std::string("9999e305"),
+                                    std::string("1e99999999999999999999"), std::string("１ｅ９９９"),
+                                    std::string("0.0001e400"), manyDigits}) {
         try {
             (void)readNumber(text);
             ADD_FAILURE() << "no fault for " << text;

@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
-#include <limits>
 #include <system_error>
 
 #include "numeric_fault.h"
@@ -13,79 +12,42 @@ namespace orvane {
 
 namespace {
 
-// Decodes one UTF-8 code point at `pos`; returns 0 for an invalid or truncated sequence.
-char32_t decode(std::string_view s, std::size_t pos, std::size_t& length) {
-    const auto b0 = static_cast<unsigned char>(s[pos]);
-    length = 1;
-    if (b0 < 0x80) return b0;
-    int extra = 0;
-    char32_t cp = 0;
-    if ((b0 & 0xE0) == 0xC0) {
-        extra = 1;
-        cp = b0 & 0x1Fu;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        extra = 2;
-        cp = b0 & 0x0Fu;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        extra = 3;
-        cp = b0 & 0x07u;
-    } else {
-        return 0;
-    }
-    if (pos + static_cast<std::size_t>(extra) >= s.size()) return 0;
-    for (int i = 1; i <= extra; ++i) {
-        const auto b = static_cast<unsigned char>(s[pos + static_cast<std::size_t>(i)]);
-        if ((b & 0xC0) != 0x80) return 0;
-        cp = (cp << 6) | (b & 0x3Fu);
-    }
-    length = static_cast<std::size_t>(extra) + 1;
-    constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
-    if (cp < kSmallest[extra] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
-        length = 1;
-        return 0;  // an overlong form or no character: not a digit in disguise
-    }
-    return cp;
-}
+// The characters besides ASCII that a number may be typed with, as UTF-8, and the ASCII character
+// each stands for. Full-width forms come from Chinese input methods in full-width mode; "。" is the
+// point such a method types; the ideographic and the no-break space are blanks. Only these exact
+// byte sequences count, so broken or overlong UTF-8 is never a digit in disguise.
+struct WideSpelling {
+    std::string_view utf8;
+    char ascii;
+};
+constexpr WideSpelling kWideSpellings[] = {
+    {"０", '0'}, {"１", '1'}, {"２", '2'}, {"３", '3'}, {"４", '4'}, {"５", '5'}, {"６", '6'},
+    {"７", '7'}, {"８", '8'}, {"９", '9'}, {"．", '.'}, {"。", '.'}, {"＋", '+'}, {"－", '-'},
+    {"−", '-'},  {"ｅ", 'e'}, {"Ｅ", 'E'}, {"\u3000", ' '}, {"\u00A0", ' '},
+};
 
-// The ASCII character a code point stands for in a number, or 0. Full-width forms come from
-// Chinese input methods in full-width mode; "。" is the point such a method types.
-char numberChar(char32_t cp) {
-    if (cp < 0x80) return static_cast<char>(cp);
-    if (cp >= U'０' && cp <= U'９') return static_cast<char>('0' + static_cast<int>(cp - U'０'));
-    switch (cp) {
-        case U'．':
-        case U'。': return '.';
-        case U'＋': return '+';
-        case U'－':
-        case U'−': return '-';
-        case U'ｅ': return 'e';
-        case U'Ｅ': return 'E';
-        default: return 0;
-    }
-}
-
-bool isBlank(char32_t cp) { return cp == U' ' || cp == U'\t' || cp == U'\u3000' || cp == U'\u00A0'; }
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// A scanner over the text that yields number characters, full-width ones translated.
+// A scanner over the text that yields number characters, wide ones translated; any other character
+// beyond ASCII yields 0.
 class Scanner {
 public:
     explicit Scanner(std::string_view s) : s_(s) {}
 
     char peek() {
-        if (pos_ >= s_.size()) return 0;
-        std::size_t len = 0;
-        const char32_t cp = decode(s_, pos_, len);
-        next_ = pos_ + len;
-        return numberChar(cp);
-    }
-    char32_t peekCodePoint() {
-        if (pos_ >= s_.size()) return 0;
-        std::size_t len = 0;
-        const char32_t cp = decode(s_, pos_, len);
-        next_ = pos_ + len;
-        return cp;
+        const std::string_view rest = s_.substr(pos_);
+        next_ = pos_ + 1;
+        if (rest.empty()) return 0;
+        if (static_cast<unsigned char>(rest.front()) < 0x80) return rest.front();
+        for (const WideSpelling& w : kWideSpellings) {
+            if (rest.starts_with(w.utf8)) {
+                next_ = pos_ + w.utf8.size();
+                return w.ascii;
+            }
+        }
+        return 0;
     }
     void advance() { pos_ = next_; }
     std::size_t position() const { return pos_; }
@@ -97,9 +59,10 @@ private:
     std::size_t next_ = 0;
 };
 
-// Decimal exponent of the leading significant digit, saturated; used only to tell an overflow
-// from an underflow when the conversion reports a result out of range.
-long long decimalMagnitude(std::string_view mantissa, long long exponent) {
+// For a number the conversion found out of the double range: whether it is too large, rather than
+// too small. Its leading significant digit then stands before the decimal point once the exponent is
+// applied; the two cases lie hundreds of decades apart.
+bool tooLarge(std::string_view mantissa, long long exponent) {
     long long intDigits = 0;
     bool seenPoint = false;
     long long leadingFractionZeros = 0;
@@ -123,14 +86,14 @@ long long decimalMagnitude(std::string_view mantissa, long long exponent) {
             }
         }
     }
-    return intDigits > 0 ? intDigits - 1 + exponent : exponent - leadingFractionZeros - 1;
+    return intDigits > 0 ? intDigits + exponent > 0 : exponent > leadingFractionZeros;
 }
 
 }  // namespace
 
 double readNumber(std::string_view text) {
     Scanner in(text);
-    while (isBlank(in.peekCodePoint())) in.advance();
+    while (isBlank(in.peek())) in.advance();
 
     std::string ascii;  // the number in ASCII, for the conversion
     ascii.reserve(32);
@@ -196,7 +159,7 @@ double readNumber(std::string_view text) {
     const auto [end, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
     (void)end;
     if (ec == std::errc::result_out_of_range) {
-        if (decimalMagnitude(mantissa, exponent) > 0) throw NumericFault(FaultKind::Overflow);
+        if (tooLarge(mantissa, exponent)) throw NumericFault(FaultKind::Overflow);
         return 0.0;  // too small for a double: it reads as zero
     }
     if (ec != std::errc() || !std::isfinite(value)) throw NumericFault(FaultKind::Overflow);
@@ -205,7 +168,7 @@ double readNumber(std::string_view text) {
 
 bool beginsWithNumber(std::string_view text) {
     Scanner in(text);
-    while (isBlank(in.peekCodePoint())) in.advance();
+    while (isBlank(in.peek())) in.advance();
     char c = in.peek();
     if (c == '+' || c == '-') {
         in.advance();
