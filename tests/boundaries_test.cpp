@@ -39,10 +39,11 @@ TEST(WorkingQuantities, AreZeroWhenAWindowOpens) {
 
 TEST(ReadNumber, ANumberBelowTheDoubleRangeReadsAsZero) {
     // 350 zeros after the point and then 1e10: 1e-341, below the smallest double (4.9e-324) for all
-    // its positive exponent.
-    const std::string manyZeros = "0." + std::string(350, '0') + "1e10";
+    // its positive exponent. 400 leading zeros and 1e-350: 1e-350, the zeros count for nothing.
+    const std::string zerosAfterPoint = "0." + std::string(350, '0') + "1e10";
+    const std::string leadingZeros = std::string(400, '0') + "1e-350";
     for (const std::string& text : {std::string("1e-400"), std::string("-1e-400"), std::string("0.5e-330"),
-                                    std::string("123e-500"), manyZeros}) {
+                                    std::string("123e-500"), zerosAfterPoint, leadingZeros}) {
         EXPECT_EQ(writeDouble(readNumber(text)), "0") << text;
         EXPECT_FALSE(std::signbit(readNumber(text))) << text;
     }

@@ -137,7 +137,7 @@ Outcome calculate(Form& form, DiscQuantities& q, ProgramValues& shared) {
         act.step({"计算口径", "d", "d = 2 × √(A / π)", "2 × √(" + numberText(q.A) + " / " + numberText(q.Pi) + ")",
                   numberText(d), "mm"});
 
-        if (q.W <= 0.0f || q.A <= 0.0f || q.P <= 0.0f) {
+        if (!somethingToSize(q.W, q.A, q.P)) {
             writeCapacity(act, memory, q.W, typedCapacity);
             for (const char* name : {"Text8", "Text15", "Text16"}) act.write(name, "");
             writePressures();

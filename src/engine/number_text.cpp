@@ -61,32 +61,27 @@ private:
 
 // For a number the conversion found out of the double range: whether it is too large, rather than
 // too small. Its leading significant digit then stands before the decimal point once the exponent is
-// applied; the two cases lie hundreds of decades apart.
+// applied.
 bool tooLarge(std::string_view mantissa, long long exponent) {
-    long long intDigits = 0;
+    long long intDigits = 0;             // significant digits before the point
+    long long leadingFractionZeros = 0;  // zeros after the point before the first significant digit
     bool seenPoint = false;
-    long long leadingFractionZeros = 0;
     bool significant = false;
     for (char c : mantissa) {
         if (c == '.') {
             seenPoint = true;
-            continue;
-        }
-        if (!isDigit(c)) continue;
-        if (!seenPoint) {
-            if (significant || c != '0') {
-                significant = true;
-                ++intDigits;
-            }
-        } else if (!significant) {
-            if (c == '0') {
-                ++leadingFractionZeros;
-            } else {
-                significant = true;
-            }
+        } else if (c != '0' || significant) {
+            if (!seenPoint) ++intDigits;
+            significant = true;
+        } else if (seenPoint) {
+            ++leadingFractionZeros;
         }
     }
-    return intDigits > 0 ? intDigits + exponent > 0 : exponent > leadingFractionZeros;
+    // One of the two counts is 0: 123e5 stands 8 places before the point, 0.001e5 3 places.
+    const long long placesBeforePoint = intDigits - leadingFractionZeros + exponent;
+    // Out of the double range these are beyond +300 or -300, so a bound moved by one decides alike
+    // [equivalent mutants: comparison, constant].
+    return placesBeforePoint > 0;
 }
 
 }  // namespace

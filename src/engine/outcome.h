@@ -55,13 +55,15 @@ enum class NoticeKind {
 };
 
 struct Notice {
+    // A kind that shows no value or limit is given none, and its message does not read them
+    // [equivalent mutants: constant].
     Notice(NoticeKind k, std::string t = {}, double v = 0, double l = 0)  // NOLINT: implicit on purpose
         : kind(k), text(std::move(t)), value(v), limit(l) {}
 
     NoticeKind kind;
     std::string text;
-    double value = 0;
-    double limit = 0;
+    double value;  // set by the constructor, as are the two above
+    double limit;
     std::string before;
     std::string after;
     std::vector<std::string> causes;

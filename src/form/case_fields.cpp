@@ -200,6 +200,13 @@ std::vector<std::string_view> capacityInputs(const CaseUse& use) {
     return fields;
 }
 
+bool somethingToSize(float W, float A, float P) {
+    if (A <= 0.0f) return false;  // also W > 0 with an area too small for a float
+    // W = 0 gives A = 0, and P = 0 is a division by zero in the area step before this, so for W and
+    // P only the sign decides [equivalent mutants: comparison].
+    return W > 0.0f && P > 0.0f;
+}
+
 std::vector<std::string> noSizeCauses(Action& act, const CaseUse& use, const Capacity& w, float P, float A) {
     std::vector<std::string> causes;
     if (P <= 0.0f) {

@@ -67,9 +67,9 @@ void readProperties(Action& act, SizingQuantities& q, bool used);
 void recordCase(Action& act, const CaseUse& use, const CalculatorMemory& memory);
 
 struct Capacity {
-    float W = 0;
-    Real Ar = 0;  // heated area, m2 (fire cases)
-    Real F = 0;   // location factor (fire cases)
+    float W = 0;  // kg/h; set on every path of reliefCapacity [equivalent mutants: constant]
+    Real Ar = 0;  // heated area, m2; read only in the fire cases, which set it [equivalent mutants: constant]
+    Real F = 0;   // location factor; read only in the fire cases, which set it [equivalent mutants: constant]
 };
 
 // The relief capacity of the window's relief case, with the gas density Rho and the latent heat q;
@@ -85,6 +85,9 @@ void criticalGasArea(Action& act, SizingQuantities& q);
 // The fields W comes from: the capacity field when it was typed, the inputs of the relief case when
 // it was computed.
 std::vector<std::string_view> capacityInputs(const CaseUse& use);
+
+// Whether W, the area A and the absolute relief pressure P leave a device to size: all above zero.
+bool somethingToSize(float W, float A, float P);
 
 // Why a calculation sized no device (W <= 0, A <= 0 or P <= 0), in words.
 std::vector<std::string> noSizeCauses(Action& act, const CaseUse& use, const Capacity& w, float P, float A);

@@ -332,7 +332,7 @@ Outcome calculate(Form& form, ValveQuantities& q, ProgramValues& shared) {
         const Real d = throatDiameter(lift, q.A, q.Pi, phiRad);
         act.step(throatStep(lift, q.A, q.Pi, phiRad, d));
 
-        if (q.W <= 0.0f || q.A <= 0.0f || q.P <= 0.0f) {
+        if (!somethingToSize(q.W, q.A, q.P)) {
             writeCapacity(act, memory, q.W, typedCapacity);
             for (const char* name : {"Text8", "Text15", "Text17", "Text16"}) act.write(name, "");
             act.write("Text13", writeDouble(pSet.value()));
