@@ -158,6 +158,10 @@ TEST(NothingSizedFromNothingCauses, AnAreaTooSmallForSinglePrecisionSizesNothing
     EXPECT_EQ(std::get<Notice>(o).kind, NoticeKind::NoDeviceSized);
     EXPECT_EQ(form.text("Text17"), "");
     EXPECT_EQ(form.text("Text16"), "");
+    // The cause is the area; the typed W is above zero and no cause.
+    const std::string text = describe(o, form.table()).text;
+    EXPECT_NE(text.find("安全泄放面积 A = 0 mm²，不大于零"), std::string::npos) << text;
+    EXPECT_EQ(text.find("安全泄放量为输入值"), std::string::npos) << text;
 }
 
 TEST(NothingSizedFromNothingCauses, AListedShapeWithNoAreaIsToldToCheckItsSize) {

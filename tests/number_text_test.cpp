@@ -58,12 +58,14 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"\xC0\xB1", 0}, ReadCase{"\xE0\x80\xB1", 0}, ReadCase{"2\xC0\xAE" "5", 2}));
 
 TEST(ReadNumber, ReportsANumberBeyondTheDoubleRangeAsOverflow) {
-    // 1 and 400 zeros, e-50: 1e350 for all its negative exponent; 0.0001e400 = 1e396.
+    // 1 and 400 zeros, e-50: 1e350 for all its negative exponent; 0.0001e400 = 1e396; 1 and 3999
+    // zeros, e-3500: 1e499.
     const std::string manyDigits = "1" + std::string(400, '0') + "e-50";
+    const std::string moreDigits = "1" + std::string(3999, '0') + "e-3500";
     for (const std::string& text : {std::string("1e999"), std::string("1e400"), std::string("-1e999"),
                                     std::string("1.8e308"), std::string("9999e305"),
                                     std::string("1e99999999999999999999"), std::string("１ｅ９９９"),
-                                    std::string("0.0001e400"), manyDigits}) {
+                                    std::string("0.0001e400"), manyDigits, moreDigits}) {
         try {
             (void)readNumber(text);
             ADD_FAILURE() << "no fault for " << text;

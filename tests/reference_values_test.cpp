@@ -219,14 +219,17 @@ void expectSizes(valve::LiftType lift, const std::vector<SizeRowReference>& rows
             // d exactly at the bound: this row.
             const auto at = valve::standardSize(lift, bound, pSet);
             ASSERT_TRUE(at);
+            EXPECT_EQ(valve::sizeBound(lift, bound), rows[i].bound);
             EXPECT_EQ(at->throat, high ? rows[i].throatAbove64 : rows[i].throatUpTo64);
             EXPECT_EQ(at->nominal, high ? rows[i].nominalAbove64 : rows[i].nominalUpTo64);
             // Just above: the next row, or no standard size above the last.
             const auto above = valve::standardSize(lift, justAbove(bound), pSet);
             if (i + 1 == rows.size()) {
                 EXPECT_FALSE(above);
+                EXPECT_FALSE(valve::sizeBound(lift, justAbove(bound)));
             } else {
                 ASSERT_TRUE(above);
+                EXPECT_EQ(valve::sizeBound(lift, justAbove(bound)), rows[i + 1].bound);
                 EXPECT_EQ(above->throat, high ? rows[i + 1].throatAbove64 : rows[i + 1].throatUpTo64);
                 EXPECT_EQ(above->nominal, high ? rows[i + 1].nominalAbove64 : rows[i + 1].nominalUpTo64);
             }
@@ -258,6 +261,19 @@ TEST(StandardSizeReference, AStandardThroatIsNeverSmallerThanTheDiameter) {
             }
         }
     }
+}
+
+TEST(ThroatDiameterReference, AFlatSeatOfExactly32MillimetresIsASmallOne) {
+    // With pi taken as 20 the numbers are exact: A = 1024 gives sqrt(20 x 1024 / 20) = 32, at the
+    // bound, so d = sqrt(40 x 1024 / 20) = sqrt(2048) = 45.254833995939; the next float, 1024 + 2^-13,
+    // gives a first d above 32, which stands: 32 x sqrt(1 + 2^-23) = 32.0000019073486.
+    EXPECT_TRUE(valve::smallFlatSeat(1024, 20));
+    EXPECT_EQ(writeDouble(valve::throatDiameter(valve::LiftType::FlatSeatLow, 1024, 20, Real(0)).value()),
+              "45.254833995939");
+    const float above = std::nextafter(1024.0f, 2048.0f);
+    EXPECT_FALSE(valve::smallFlatSeat(above, 20));
+    EXPECT_EQ(writeDouble(valve::throatDiameter(valve::LiftType::FlatSeatLow, above, 20, Real(0)).value()),
+              "32.0000019073486");
 }
 
 // Throat diameter from the area, hand-calculated with the window's pi 3.14159 (as a single,

@@ -26,12 +26,16 @@ constexpr WideSpelling kWideSpellings[] = {
     {"−", '-'},  {"ｅ", 'e'}, {"Ｅ", 'E'}, {"\u3000", ' '}, {"\u00A0", ' '},
 };
 
+// Where a number's decimal exponent stops growing as its digits are read: far beyond any exponent a
+// double can use, far below where a long long would overflow [equivalent mutants: constant].
+constexpr long long kExponentCap = 1'000'000'000;
+
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// A scanner over the text that yields number characters, wide ones translated; any other character
-// beyond ASCII yields 0.
+// A scanner over the text that yields its characters byte by byte, the wide spellings of number
+// characters translated; a byte beyond ASCII outside them is no character of a number.
 class Scanner {
 public:
     explicit Scanner(std::string_view s) : s_(s) {}
@@ -40,6 +44,7 @@ public:
         const std::string_view rest = s_.substr(pos_);
         next_ = pos_ + 1;
         if (rest.empty()) return 0;
+        // A shortcut only: ASCII starts no wide spelling [equivalent mutants: comparison, constant].
         if (static_cast<unsigned char>(rest.front()) < 0x80) return rest.front();
         for (const WideSpelling& w : kWideSpellings) {
             if (rest.starts_with(w.utf8)) {
@@ -47,7 +52,7 @@ public:
                 return w.ascii;
             }
         }
-        return 0;
+        return rest.front();
     }
     void advance() { pos_ = next_; }
     std::size_t position() const { return pos_; }
@@ -120,6 +125,9 @@ double readNumber(std::string_view text) {
     if (!digits) return 0.0;
     ascii += mantissa;
 
+    // The exponent serves only to tell an overflow from an underflow, hundreds of decades apart: its
+    // start, its reset and the cap where it stops growing may move by one without changing which
+    // [equivalent mutants: constant].
     long long exponent = 0;
     if (c == 'e' || c == 'E') {
         const std::size_t mark = in.position();
@@ -136,7 +144,8 @@ double readNumber(std::string_view text) {
         bool expDigits = false;
         while (isDigit(s)) {
             exp.push_back(s);
-            if (exponent < 1'000'000'000) exponent = exponent * 10 + (s - '0');
+            // Stopping at the cap or one digit later decides alike [equivalent mutants: comparison].
+            if (exponent < kExponentCap) exponent = exponent * 10 + (s - '0');
             expDigits = true;
             in.advance();
             s = in.peek();
@@ -146,7 +155,7 @@ double readNumber(std::string_view text) {
             ascii += exp;
         } else {
             in.rewind(mark);
-            exponent = 0;
+            exponent = 0;  // no exponent after all; see its start [equivalent mutants: constant]
         }
     }
 

@@ -83,31 +83,37 @@ static_assert(kFullLiftRows.back().bound == 125 && kFullLiftRows.back().up.throa
 
 }  // namespace
 
-int sizeBound(LiftType lift, double d) {
+namespace {
+
+// The row of the size table that applies to a calculated throat diameter d, or none above the last.
+const SizeRow* sizeRow(LiftType lift, double d) {
     const std::span<const SizeRow> rows =
         lift == LiftType::Full ? std::span<const SizeRow>(kFullLiftRows) : std::span<const SizeRow>(kLowLiftRows);
     for (const SizeRow& row : rows) {
-        if (d <= row.bound) return row.bound;
+        if (d <= row.bound) return &row;
     }
-    return 0;
+    return nullptr;
+}
+
+}  // namespace
+
+std::optional<int> sizeBound(LiftType lift, double d) {
+    if (const SizeRow* row = sizeRow(lift, d)) return row->bound;
+    return std::nullopt;
 }
 
 std::optional<StandardSize> standardSize(LiftType lift, double d, double pSet) {
-    const bool full = lift == LiftType::Full;
-    const std::span<const SizeRow> rows = full ? std::span<const SizeRow>(kFullLiftRows) : kLowLiftRows;
-    for (const SizeRow& row : rows) {
-        if (d <= row.bound) return full && pSet > kHighPressure ? row.high : row.up;
-    }
-    return std::nullopt;
+    const SizeRow* row = sizeRow(lift, d);
+    if (row == nullptr) return std::nullopt;
+    return lift == LiftType::Full && pSet > kHighPressure ? row->high : row->up;
 }
+
+bool smallFlatSeat(float A, float pi) { return sqrt(20 * Real(A) / pi) <= kSmallFlatSeat; }
 
 Real throatDiameter(LiftType lift, float A, float pi, Real phiRadians) {
     const Real a = A;
     switch (lift) {
-        case LiftType::FlatSeatLow: {
-            const Real d = sqrt(20 * a / pi);
-            return d <= 32 ? sqrt(40 * a / pi) : d;
-        }
+        case LiftType::FlatSeatLow: return sqrt((smallFlatSeat(A, pi) ? 40 : 20) * a / pi);
         case LiftType::ConicalSeatLow: return sqrt(20 * a / pi / sin(phiRadians));
         case LiftType::Full: break;
     }
@@ -139,8 +145,8 @@ RecordStep throatStep(LiftType lift, float A, float pi, Real phiRad, Real d) {
     switch (lift) {
         case LiftType::Full: return {"计算喉径", "d", "d = 2 × √(A / π)", "2 × √(" + a + " / " + p + ")", numberText(d), "mm"};
         case LiftType::FlatSeatLow: {
-            const Real first = sqrt(20 * Real(A) / pi);
-            if (first <= 32) {
+            if (smallFlatSeat(A, pi)) {
+                const Real first = sqrt(20 * Real(A) / pi);
                 return {"计算喉径", "d", "d = √(20 × A / π) = " + numberText(first) + " ≤ 32，改用 d = √(40 × A / π)",
                         "√(40 × " + a + " / " + p + ")", numberText(d), "mm"};
             }
@@ -163,7 +169,7 @@ RecordStep throatAreaStep(LiftType lift, float A, int d0, float pi, Real phiRad,
             area = Real(pi) * d * d / 4;
             return {"标准喉径的排放面积", "A0", "A0 = π × d0² / 4", p + " × " + t + "² / 4", {}, "mm²"};
         case LiftType::FlatSeatLow: {
-            const int divisor = sqrt(20 * Real(A) / pi) <= 32 ? 40 : 20;
+            const int divisor = smallFlatSeat(A, pi) ? 40 : 20;
             area = Real(pi) * d * d / divisor;
             const std::string n = writeInteger(divisor);
             return {"标准喉径的排放面积", "A0", "A0 = π × d0² / " + n, p + " × " + t + "² / " + n, {}, "mm²"};
@@ -347,7 +353,7 @@ Outcome calculate(Form& form, ValveQuantities& q, ProgramValues& shared) {
             act.step({"标准喉径和公称管径", "d0 / DN",
                       full ? (pSet.value() > kHighPressure ? "全启式，p_set > 6.4 MPa 一栏" : "全启式，p_set ≤ 6.4 MPa 一栏")
                            : "微启式",
-                      "d = " + numberText(d) + " ≤ " + writeInteger(sizeBound(lift, d.value())),
+                      "d = " + numberText(d) + " ≤ " + writeInteger(*sizeBound(lift, d.value())),
                       writeInteger(size->throat) + " / " + writeInteger(size->nominal), "mm"});
             act.record().throatCheck = checkThroat(act, lift, q.A, size->throat, q.Pi, phiRad);
         }

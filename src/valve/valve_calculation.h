@@ -46,8 +46,12 @@ struct StandardSize {
 // for full lift only. Nothing when d exceeds the largest standard throat (125 mm full lift, 80 mm
 // low lift): one such valve would be too small.
 std::optional<StandardSize> standardSize(LiftType lift, double d, double pSet);
-// The bound of the row that applies to d (0 above the largest).
-int sizeBound(LiftType lift, double d);
+// The bound of the row that applies to d; none above the largest.
+std::optional<int> sizeBound(LiftType lift, double d);
+// A flat seat whose throat by d = √(20 A / π) is at most 32 mm is sized by d = √(40 A / π): the
+// throat diameter, the record of its step and the throat check all take this one decision.
+inline constexpr double kSmallFlatSeat = 32;  // mm
+bool smallFlatSeat(float A, float pi);
 inline constexpr double kHighPressure = 6.4;  // MPa: full-lift rows differ above this opening pressure
 inline constexpr int kLargestFullLiftThroat = 125;
 inline constexpr int kLargestLowLiftThroat = 80;
