@@ -113,7 +113,7 @@ TEST_F(DiscEdges, InputParametersWritesDownBothRangeLookups) {
 }
 
 
-TEST(CheckedPower, ZeroToANegativePowerIsADivisionByZeroAndToAPositiveOneZero) {
+TEST(CheckedPower, ZeroToANegativePowerIsADivisionByZeroToZeroOneAndToAPositiveOneZero) {
     // 0^-0.5 = 1 / sqrt(0); 0^0.05 = 0.
     try {
         (void)pow(Real(0.0), Real(-0.5));
@@ -122,6 +122,8 @@ TEST(CheckedPower, ZeroToANegativePowerIsADivisionByZeroAndToAPositiveOneZero) {
         EXPECT_EQ(f.kind(), FaultKind::DivisionByZero);
     }
     EXPECT_EQ(pow(Real(0.0), Real(0.05)).value(), 0.0);
+    // 0^0 = 1, as for any base: no fault.
+    EXPECT_EQ(pow(Real(0.0), Real(0.0)).value(), 1.0);
 }
 
 TEST(NothingSizedFromNothingCauses, ASmallInsulatedVesselAt650DegreesIsToldByItsTemperatureOnly) {
@@ -238,6 +240,28 @@ TEST(NothingSizedFromNothingCauses, AShapeNotInTheListIsNamed) {
     const std::string text = describe(o, form.table()).text;
     EXPECT_NE(text.find("容器形状“卧式”不在列表中，受热面积 A_r 按 0 计算"), std::string::npos) << text;
     EXPECT_EQ(text.find("请检查容器尺寸"), std::string::npos) << text;
+}
+
+TEST(ThroatCheck, AConicalSeatValveIsCheckedWithTheSineOfItsSealAngle) {
+    // Compressed air through an inlet of 40 mm, conical seat at 45 degrees: A = 305.432 mm2, d = 52.44 mm,
+    // d0 = 65. With the window's pi (3.14159 as a single, 3.14159011840820) phi = 0.78539753 rad and
+    // sin phi = 0.70710633: A0 = 3.14159 x 65 x 65 x 0.70710633 / 20 = 469.2788 mm2, margin
+    // (469.2788 - 305.432) / 305.432 = 53.64 %.
+    MemoryForm form{valve::windowTable()};
+    valve::ValveQuantities q;
+    ProgramValues shared;
+    form.setText("Combo1", "空气");
+    form.select(valve::kConicalLowLift);
+    ASSERT_TRUE(isDone(valve::inputParameters(form, q, shared)));
+    form.setText("Text25", "45");
+    form.setText("Text5", "40");
+    ASSERT_TRUE(isDone(valve::calculate(form, q, shared)));
+    EXPECT_EQ(form.text("Text8"), "305.432");
+    ASSERT_TRUE(q.memory.record->throatCheck);
+    EXPECT_EQ(q.memory.record->throatCheck->throat, "65");
+    EXPECT_EQ(q.memory.record->throatCheck->area, "469.2788");
+    EXPECT_EQ(q.memory.record->throatCheck->margin, "53.64");
+    EXPECT_TRUE(q.memory.record->throatCheck->passed);
 }
 
 TEST(ThroatCheck, AFlatSeatValveIsCheckedWithTheAreaOfItsOwnRelation) {

@@ -96,7 +96,6 @@ double readNumber(std::string_view text) {
     while (isBlank(in.peek())) in.advance();
 
     std::string ascii;  // the number in ASCII, for the conversion
-    ascii.reserve(32);
     std::string mantissa;
     char c = in.peek();
     if (c == '+' || c == '-') {
@@ -125,9 +124,7 @@ double readNumber(std::string_view text) {
     if (!digits) return 0.0;
     ascii += mantissa;
 
-    // The exponent serves only to tell an overflow from an underflow, hundreds of decades apart: its
-    // start, its reset and the cap where it stops growing may move by one without changing which
-    // [equivalent mutants: constant].
+    // The exponent serves only to tell an overflow from an underflow, hundreds of decades apart.
     long long exponent = 0;
     if (c == 'e' || c == 'E') {
         const std::size_t mark = in.position();
@@ -155,11 +152,12 @@ double readNumber(std::string_view text) {
             ascii += exp;
         } else {
             in.rewind(mark);
-            exponent = 0;  // no exponent after all; see its start [equivalent mutants: constant]
+            // No exponent after all: one of 0 or 1 decides alike [equivalent mutants: constant].
+            exponent = 0;
         }
     }
 
-    double value = 0.0;
+    double value = 0.0;  // set by the conversion, or not used [equivalent mutants: constant]
     const auto [end, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
     (void)end;
     if (ec == std::errc::result_out_of_range) {
