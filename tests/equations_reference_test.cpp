@@ -46,6 +46,13 @@ TEST(CriticalRatioReference, CriticalUpToTheRatioAndSubCriticalAbove) {
     EXPECT_TRUE(isCriticalFlow(q));
     q.P = 0.15f;
     EXPECT_FALSE(isCriticalFlow(q));
+    // Exactly at the ratio the flow is critical. No real k gives a ratio a single can hold, but k = 0
+    // gives (2 / 1)^0 = 1 exactly, which Po = P meets.
+    q.k = 0.0f;
+    q.Po = 0.3f;
+    q.P = 0.3f;
+    EXPECT_EQ(criticalPressureRatio(0.0f).value(), 1.0);
+    EXPECT_TRUE(isCriticalFlow(q));
 }
 
 // ---------------------------------------------------------------------------------------------
