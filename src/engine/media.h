@@ -35,7 +35,7 @@ struct MediumEntry {
     std::optional<float> k;
     std::optional<float> C;
     ZRule zRule = ZRule::NoZ;
-    float Z = 0;
+    float Z = 0;  // every catalogue row sets it [equivalent mutants: constant]
     PhaseRule phase = PhaseRule::NoPhase;
     std::optional<double> latentHeat;      // kJ/kg
     std::optional<double> designPressure;  // MPa, prescribed by the regulation for the medium

@@ -43,6 +43,8 @@ public:
     char peek() {
         const std::string_view rest = s_.substr(pos_);
         next_ = pos_ + 1;
+        // The end of the text: any character that is no part of a number would do
+        // [equivalent mutants: constant].
         if (rest.empty()) return 0;
         // A shortcut only: ASCII starts no wide spelling [equivalent mutants: comparison, constant].
         if (static_cast<unsigned char>(rest.front()) < 0x80) return rest.front();
@@ -61,15 +63,17 @@ public:
 private:
     std::string_view s_;
     std::size_t pos_ = 0;
-    std::size_t next_ = 0;
+    std::size_t next_ = 0;  // set by peek before any advance [equivalent mutants: constant]
 };
 
 // For a number the conversion found out of the double range: whether it is too large, rather than
 // too small. Its leading significant digit then stands before the decimal point once the exponent is
 // applied.
 bool tooLarge(std::string_view mantissa, long long exponent) {
-    long long intDigits = 0;             // significant digits before the point
-    long long leadingFractionZeros = 0;  // zeros after the point before the first significant digit
+    // Significant digits before the point, and zeros after the point before the first significant
+    // digit. Counts that started at 1 would move the place by one only.
+    long long intDigits = 0;             // [equivalent mutants: constant]
+    long long leadingFractionZeros = 0;  // [equivalent mutants: constant]
     bool seenPoint = false;
     bool significant = false;
     for (char c : mantissa) {
@@ -158,7 +162,7 @@ double readNumber(std::string_view text) {
     }
 
     double value = 0.0;  // set by the conversion, or not used [equivalent mutants: constant]
-    const auto [end, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    const auto [end, ec] = std::from_chars(std::to_address(ascii.begin()), std::to_address(ascii.end()), value);
     (void)end;
     if (ec == std::errc::result_out_of_range) {
         if (tooLarge(mantissa, exponent)) throw NumericFault(FaultKind::Overflow);
@@ -214,8 +218,9 @@ std::string writeDouble(double value) {
     // Rounded to 15 digits, the doubles next to the largest one would give a text beyond the double
     // range, which could not be read back: they show as the largest 15-digit number below it.
     constexpr double kLargestFifteenDigits = 1.79769313486231e308;
-    if (value > kLargestFifteenDigits) return "1.79769313486231E+308";
-    if (value < -kLargestFifteenDigits) return "-1.79769313486231E+308";
+    // At the bound itself either way writes the same text [equivalent mutants: comparison].
+    const bool beyond = std::fabs(value) > kLargestFifteenDigits;
+    if (beyond) return std::signbit(value) ? "-1.79769313486231E+308" : "1.79769313486231E+308";
     return writeGeneral(value, 15);
 }
 
