@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <memory>
 #include <system_error>
 
 #include "numeric_fault.h"
