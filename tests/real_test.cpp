@@ -50,6 +50,12 @@ TEST(Real, ValuesAtTheEdgeOfTheRangesAreNoFault) {
     EXPECT_EQ(sqrt(Real(0)).value(), 0.0);
 }
 
+TEST(Real, ANewOneIsZero) {
+    // A sum or an area started with `Real x;` begins at nothing.
+    const Real x;
+    EXPECT_EQ(x.value(), 0.0);
+}
+
 TEST(Real, KeepsTheOrderOfOperationsAsWritten) {
     // Single-precision 0.8 widened, then multiplied: the widening error shows in the 10th digit.
     EXPECT_EQ((Real(0.8f) * 1.05).value(), static_cast<double>(0.8f) * 1.05);

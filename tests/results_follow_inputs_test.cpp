@@ -269,6 +269,33 @@ TEST(NothingSizedFromNothing, ANegativeTypedCapacityIsStillAFault) {
     EXPECT_EQ(disc.message(disc.calculate()), "计算口径时无效的运算：请检查“安全泄放量 kg/h”（安全泄放量不能为负数）。");
 }
 
+TEST(NothingSizedFromNothing, OnlyWhatIsNotAboveZeroIsACause) {
+    // No flow (v = 0) gives W = 0, while P = 1.1 x 1.05 x (-0.05) + 0.1 = 0.04225 MPa is above zero:
+    // the velocity is the cause, not the pressure.
+    Valve still;
+    still.type({{"Combo1", "空气"}});
+    ASSERT_TRUE(isDone(still.inputParameters()));
+    still.type({{"Text6", "0"}, {"Text2", "-0.05"}, {"Text4", "0.01"}});
+    const Outcome o = still.calculate();
+    EXPECT_EQ(noticeOf(o), NoticeKind::NoDeviceSized);
+    EXPECT_NE(still.message(o).find("“进气流速 m/s”为 0"), std::string::npos) << still.message(o);
+    EXPECT_EQ(still.message(o).find("泄放压力（绝压）P = 0.04225 MPa，不大于零"), std::string::npos) << still.message(o);
+    EXPECT_EQ(still.message(o).find("不大于零："), std::string::npos) << still.message(o);
+
+    // A negative C and a negative P give a positive area of 0.0007 mm2 for a typed W of 0.01 kg/h:
+    // 0.01 / (0.076 x (-356) x 0.65 x (-0.824) x 0.2994) = 0.00069. The pressure is the cause, not
+    // the area.
+    Valve negative;
+    negative.type({{"Combo1", "空气"}});
+    ASSERT_TRUE(isDone(negative.inputParameters()));
+    negative.type({{"Text10", "-356"}, {"Text2", "-0.8"}, {"Text7", "0.01"}});
+    const Outcome n = negative.calculate();
+    EXPECT_EQ(noticeOf(n), NoticeKind::NoDeviceSized) << negative.message(n);
+    EXPECT_NE(negative.message(n).find("泄放压力（绝压）P = -0.824 MPa，不大于零"), std::string::npos)
+        << negative.message(n);
+    EXPECT_EQ(negative.message(n).find("安全泄放面积 A ="), std::string::npos) << negative.message(n);
+}
+
 // Just above zero is still something: a W of 0.05 kg/h (an area of hundredths of a mm2) and an
 // absolute relief pressure of a few hundredths of a MPa (P = 1.1 x 1.05 x (-0.05) + 0.1 = 0.04225 MPa
 // for the valve) size the smallest device.
@@ -331,6 +358,24 @@ TEST(MessagesNameWhatToFix, EmptyAndNonNumericFieldsOfTheCaseAreNamed) {
     EXPECT_EQ(full.message(full.calculate()),
               "计算喉径时无效的运算：请检查“进气口内径mm”、“进气流速 m/s”和“工作压力 MPa”"
               "（安全泄放量和泄放压力不能为负数）。");
+}
+
+TEST(MessagesNameWhatToFix, EachFireCaseNamesTheFieldsOfItsOwnRelation) {
+    Valve uninsulated;
+    uninsulated.type({{"Combo1", "液氨"}, {"Combo2", "无保温液化气"}});
+    ASSERT_TRUE(isDone(uninsulated.inputParameters()));
+    uninsulated.type({{"Text19", "2000"}, {"Text20", "6000"}, {"Text18", "0"}});
+    EXPECT_EQ(uninsulated.message(uninsulated.calculate()),
+              "计算安全泄放量时除数为零：请检查“容器外径 mm”、“容器总长 mm”和“气化潜热”"
+              "（容器尺寸不能为负数，气化潜热不能为零）。");
+
+    Valve insulated;
+    insulated.type({{"Combo1", "液氨"}, {"Combo2", "有保温液化气"}});
+    ASSERT_TRUE(isDone(insulated.inputParameters()));
+    insulated.type({{"Text19", "2000"}, {"Text20", "6000"}, {"Text21", "50"}, {"Text22", "0"}, {"Text23", "0.2"}});
+    EXPECT_EQ(insulated.message(insulated.calculate()),
+              "计算安全泄放量时除数为零：请检查“容器外径 mm”、“容器总长 mm”、“气化潜热”、“保温厚度 mm”、“导热系数”和“泄放温度 ℃”"
+              "（容器尺寸不能为负数，气化潜热和保温厚度不能为零）。");
 }
 
 TEST(MessagesNameWhatToFix, OnlyAConicalSeatValveIsAskedForItsSealAngle) {

@@ -89,6 +89,7 @@ TEST_F(ValveSheet, CompressedAirFromTheRecordOfItsCalculation) {
     EXPECT_EQ(row(s, "2 设计条件", "泄放侧压力"), (Row{"泄放侧压力", "0.1", "MPa"}));
     EXPECT_EQ(row(s, "3 介质物性", "介质"), (Row{"介质", "—", "空气", "", "选定"}));
     EXPECT_EQ(row(s, "3 介质物性", "气体特性系数"), (Row{"气体特性系数", "C", "356", "", "物性库"}));
+    EXPECT_EQ(row(s, "3 介质物性", "摩尔质量"), (Row{"摩尔质量", "M", "28.96", "kg/kmol", "物性库"}));
     EXPECT_EQ(row(s, "3 介质物性", "气化潜热")[4], "—");  // no value: no source
     EXPECT_EQ(row(s, "3 介质物性", "气体密度"),
               (Row{"气体密度", "ρ", "11.19179", "kg/m³", "计算值（见第 4 节）"}));

@@ -25,6 +25,7 @@ CaseUse caseOf(const Form& form, std::string_view wettedHeightField) {
 }
 
 std::optional<Notice> reliefCaseNotice(Action& act, const CaseUse& use) {
+    // A case without a wetted height is given any height but 0 [equivalent mutants: constant].
     const Real h = use.usesHeight() ? act.number(use.wettedHeightField) : Real(1);
     return reliefCaseNotice(use.mediumType, use.shape, h);
 }
@@ -209,6 +210,7 @@ bool somethingToSize(float W, float A, float P) {
 
 std::vector<std::string> noSizeCauses(Action& act, const CaseUse& use, const Capacity& w, float P, float A) {
     std::vector<std::string> causes;
+    // P = 0 is a division by zero in the area step before this [equivalent mutants: comparison].
     if (P <= 0.0f) {
         causes.push_back("泄放压力（绝压）P = " + writeSingle(P) + " MPa，不大于零：请检查“" + act.caption("Text2") +
                          "”");
