@@ -264,6 +264,66 @@ TEST(ThroatCheck, AConicalSeatValveIsCheckedWithTheSineOfItsSealAngle) {
     EXPECT_TRUE(q.memory.record->throatCheck->passed);
 }
 
+// The recorded step of the given name, or an empty one.
+RecordStep stepNamed(const CalculationRecord& record, std::string_view name) {
+    for (const RecordStep& s : record.steps) {
+        if (s.name == name) return s;
+    }
+    return {};
+}
+
+TEST(ThroatCheck, ASmallFlatSeatIsSizedAndCheckedWithForty) {
+    // Compressed air through an inlet of 20 mm, flat seat: W = 3040.586 / 16 = 190.037 kg/h,
+    // A = 203.6213 / 4 = 50.9053 mm2; sqrt(20 x 50.90533 / 3.14159) = 18.0020 <= 32, so
+    // d = sqrt(40 x 50.90533 / 3.14159) = 25.4587 -> d0 32, DN 40; A0 = 3.14159 x 32^2 / 40 = 80.42471 mm2,
+    // margin (80.42471 - 50.90533) / 50.90533 = 57.99 %.
+    MemoryForm form{valve::windowTable()};
+    valve::ValveQuantities q;
+    ProgramValues shared;
+    form.setText("Combo1", "空气");
+    form.select(valve::kFlatLowLift);
+    ASSERT_TRUE(isDone(valve::inputParameters(form, q, shared)));
+    form.setText("Text5", "20");
+    ASSERT_TRUE(isDone(valve::calculate(form, q, shared)));
+    const CalculationRecord& r = *q.memory.record;
+    EXPECT_EQ(stepNamed(r, "计算喉径").equation, "d = √(20 × A / π) = 18.0020467159046 ≤ 32，改用 d = √(40 × A / π)");
+    EXPECT_EQ(stepNamed(r, "计算喉径").substituted, "√(40 × 50.90533 / 3.14159)");
+    EXPECT_EQ(stepNamed(r, "计算喉径").result, "25.4587386161064");
+    EXPECT_EQ(stepNamed(r, "标准喉径和公称管径").equation, "微启式");
+    EXPECT_EQ(stepNamed(r, "标准喉径和公称管径").result, "32 / 40");
+    EXPECT_EQ(stepNamed(r, "标准喉径的排放面积").equation, "A0 = π × d0² / 40");
+    ASSERT_TRUE(r.throatCheck);
+    EXPECT_EQ(r.throatCheck->area, "80.42471");
+    EXPECT_EQ(r.throatCheck->margin, "57.99");
+    EXPECT_TRUE(r.throatCheck->passed);
+}
+
+TEST(ThroatCheck, AStandardAreaExactlyTheRequiredOnePasses) {
+    // A typed W of 1694.04296875 kg/h needs A = 1694.043 / 5.392311 = 314.159 mm2, as a single exactly
+    // the area of the 20 mm standard throat, 3.14159 x 20^2 / 4: no margin, and it passes (A0 >= A).
+    MemoryForm form{valve::windowTable()};
+    valve::ValveQuantities q;
+    ProgramValues shared;
+    form.setText("Combo1", "空气");
+    ASSERT_TRUE(isDone(valve::inputParameters(form, q, shared)));
+    form.setText("Text7", "1694.04296875");
+    ASSERT_TRUE(isDone(valve::calculate(form, q, shared)));
+    const CalculationRecord& r = *q.memory.record;
+    EXPECT_EQ(form.text("Text8"), "314.159");
+    EXPECT_EQ(stepNamed(r, "标准喉径和公称管径").equation, "全启式，p_set ≤ 6.4 MPa 一栏");
+    ASSERT_TRUE(r.throatCheck);
+    EXPECT_EQ(r.throatCheck->throat, "20");
+    EXPECT_EQ(r.throatCheck->area, "314.159");
+    EXPECT_EQ(r.throatCheck->margin, "0");
+    EXPECT_TRUE(r.throatCheck->passed);
+    EXPECT_EQ(stepNamed(r, "面积校核").substituted, "314.159 ≥ 314.159");
+
+    // Above 6.4 MPa the full-lift valve takes the other column, and says so.
+    form.setText("Text2", "7");
+    ASSERT_TRUE(isDone(valve::calculate(form, q, shared)));
+    EXPECT_EQ(stepNamed(*q.memory.record, "标准喉径和公称管径").equation, "全启式，p_set > 6.4 MPa 一栏");
+}
+
 TEST(ThroatCheck, AFlatSeatValveIsCheckedWithTheAreaOfItsOwnRelation) {
     // Compressed air, flat-seat low lift: A = 814.4854 mm2, d = 72.0 mm > 32, so A = pi d d / 20;
     // d0 = 80: A0 = 3.14159 x 80 x 80 / 20 = 1005.309 mm2, margin (1005.309 - 814.4854) / 814.4854

@@ -163,7 +163,8 @@ double readNumber(std::string_view text) {
     }
 
     double value = 0.0;  // set by the conversion, or not used [equivalent mutants: constant]
-    const auto [end, ec] = std::from_chars(std::to_address(ascii.begin()), std::to_address(ascii.end()), value);
+    const char* const first = std::to_address(ascii.begin());
+    const auto [end, ec] = std::from_chars(first, std::to_address(ascii.end()), value);
     (void)end;
     if (ec == std::errc::result_out_of_range) {
         if (tooLarge(mantissa, exponent)) throw NumericFault(FaultKind::Overflow);

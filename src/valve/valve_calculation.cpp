@@ -105,8 +105,10 @@ std::optional<int> sizeBound(LiftType lift, double d) {
 std::optional<StandardSize> standardSize(LiftType lift, double d, double pSet) {
     const SizeRow* row = sizeRow(lift, d);
     if (row == nullptr) return std::nullopt;
-    return lift == LiftType::Full && pSet > kHighPressure ? row->high : row->up;
+    return highPressureColumn(lift, pSet) ? row->high : row->up;
 }
+
+bool highPressureColumn(LiftType lift, double pSet) { return lift == LiftType::Full && pSet > kHighPressure; }
 
 bool smallFlatSeat(float A, float pi) { return sqrt(20 * Real(A) / pi) <= kSmallFlatSeat; }
 
@@ -237,7 +239,7 @@ Outcome calculate(Form& form, ValveQuantities& q, ProgramValues& shared) {
         const CaseFields fields = readCaseFields(act, shared, use);
         q.Rho = use.densityField ? act.inputSingle("Text14") : act.single("Text14");
         readProperties(act, q, use.gasEquations);
-        Real phiRad = 0;
+        Real phiRad = 0;  // used by the conical seat only, which sets it [equivalent mutants: constant]
         if (lift == LiftType::ConicalSeatLow) {
             const Real phi = act.input("Text25");
             act.at(Step::ThroatDiameter, {"Text25"});
@@ -349,10 +351,10 @@ Outcome calculate(Form& form, ValveQuantities& q, ProgramValues& shared) {
 
         const std::optional<StandardSize> size = standardSize(lift, d.value(), pSet.value());
         if (size) {
-            const bool full = lift == LiftType::Full;
-            act.step({"标准喉径和公称管径", "d0 / DN",
-                      full ? (pSet.value() > kHighPressure ? "全启式，p_set > 6.4 MPa 一栏" : "全启式，p_set ≤ 6.4 MPa 一栏")
-                           : "微启式",
+            const char* column = lift != LiftType::Full                        ? "微启式"
+                                 : highPressureColumn(lift, pSet.value()) ? "全启式，p_set > 6.4 MPa 一栏"
+                                                                          : "全启式，p_set ≤ 6.4 MPa 一栏";
+            act.step({"标准喉径和公称管径", "d0 / DN", column,
                       "d = " + numberText(d) + " ≤ " + writeInteger(*sizeBound(lift, d.value())),
                       writeInteger(size->throat) + " / " + writeInteger(size->nominal), "mm"});
             act.record().throatCheck = checkThroat(act, lift, q.A, size->throat, q.Pi, phiRad);

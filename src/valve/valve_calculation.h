@@ -46,6 +46,8 @@ struct StandardSize {
 // for full lift only. Nothing when d exceeds the largest standard throat (125 mm full lift, 80 mm
 // low lift): one such valve would be too small.
 std::optional<StandardSize> standardSize(LiftType lift, double d, double pSet);
+// Whether the column for opening pressures above 6.4 MPa applies: full lift only.
+bool highPressureColumn(LiftType lift, double pSet);
 // The bound of the row that applies to d; none above the largest.
 std::optional<int> sizeBound(LiftType lift, double d);
 // A flat seat whose throat by d = √(20 A / π) is at most 32 mm is sized by d = √(40 A / π): the

@@ -74,6 +74,7 @@ Outcome inputParameters(Form& form, ValveQuantities& q, ProgramValues& shared) {
 
         // Working and design pressure, one from the other with the ratio 1.1.
         act.at(Step::DesignPressure);
+        // Set to 0 above, perhaps to the medium's since: never empty [equivalent mutants: constant].
         const double prescribed = shared.FixedDesignPressure.value_or(0.0);
         if (prescribed != 0.0) {
             q.Pd = toSingle(prescribed);
