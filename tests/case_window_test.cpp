@@ -113,6 +113,11 @@ TEST_F(CaseWindowTest, ARefusedFileLeavesTheWindowAsItWasAndUsable) {
          "案例文件中“工作压力 MPa”（working_pressure_MPa）的值不是文字（数也应写成带引号的文字）。"},
         {"derived.orvane", replaced("\"Pd_MPa\": \"0.88\"", "\"Pd_MPa\": \"高\""),
          "案例文件中输入参数项得出的“Pd_MPa”的值“高”不是数。"},
+        // A moved caption far outside the window, beyond any whole number (a fuzz finding), or not whole.
+        {"far.orvane", replaced("\"seal_half_cone_angle_deg.label\": \"4560\"", "\"seal_half_cone_angle_deg.label\": \"4.56e84\""),
+         "案例文件中“seal_half_cone_angle_deg.label”的位置“4.56e84”不在窗口内。"},
+        {"half.orvane", replaced("\"seal_half_cone_angle_deg.label\": \"4560\"", "\"seal_half_cone_angle_deg.label\": \"4560.5\""),
+         "案例文件中“seal_half_cone_angle_deg.label”的位置“4560.5”不在窗口内。"},
         {"huge.orvane", QByteArray(casefile::kMaxCaseFileBytes + 1, ' '),
          "文件太大（1048577 字节），不是 Orvane 的案例文件：案例文件不超过 1048576 字节。"},
     };

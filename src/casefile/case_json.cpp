@@ -1,5 +1,7 @@
 #include "case_json.h"
 
+#include <cmath>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -153,7 +155,8 @@ CaseData read(const QJsonObject& root, std::optional<Device> window) {
         if (!views.contains(s(it.key()))) continue;
         const QString t = r.number(moved, it.key(), "位置", false);
         const double top = readNumber(s(t));
-        if (top != static_cast<int>(top) || top < 0 || top > 20000) {
+        // In range first: a number beyond int is not converted to one.
+        if (!(top >= 0 && top <= 20000) || top != std::trunc(top)) {
             throw Refusal{"案例文件中“" + it.key() + "”的位置“" + t + "”不在窗口内。"};
         }
         d.moved.emplace(s(it.key()), writeInteger(static_cast<int>(top)));
