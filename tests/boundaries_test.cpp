@@ -8,6 +8,7 @@
 #include <utility>
 #include <variant>
 
+#include "calculator_fixture.h"
 #include "disc/disc_calculation.h"
 #include "disc/disc_controls.h"
 #include "disc/disc_input_rules.h"
@@ -22,6 +23,10 @@
 
 namespace orvane {
 namespace {
+
+using test::noticeOf;
+using test::Texts;
+using test::Valve;
 
 TEST(WorkingQuantities, AreZeroWhenAWindowOpens) {
     const valve::ValveQuantities v;
@@ -126,60 +131,45 @@ TEST(CheckedPower, ZeroToANegativePowerIsADivisionByZeroToZeroOneAndToAPositiveO
     EXPECT_EQ(pow(Real(0.0), Real(0.0)).value(), 1.0);
 }
 
-TEST(NothingSizedFromNothingCauses, ASmallInsulatedVesselAt650DegreesIsToldByItsTemperatureOnly) {
-    // D 100 mm, L 100 mm: A_r = 3.14 x 100 x (100 + 30) / 10^6 = 0.0408 m2, above zero; t 650 C makes
-    // 650 - t zero, so W = 0.
-    MemoryForm form{valve::windowTable()};
-    valve::ValveQuantities q;
-    ProgramValues shared;
-    form.setText("Combo1", "液氨");
-    form.setText("Combo2", "有保温液化气");
-    ASSERT_TRUE(isDone(valve::inputParameters(form, q, shared)));
-    for (const auto& [field, text] : {std::pair{"Text19", "100"}, {"Text20", "100"}, {"Text21", "650"},
-                                      {"Text22", "100"}, {"Text23", "0.2"}}) {
-        form.setText(field, text);
+// Why nothing was sized, in the notice: each cause that holds, and not one that does not.
+TEST(NothingSizedFromNothingCauses, NameWhatIsNotAboveZeroAndNothingElse) {
+    struct Case {
+        const char* what;
+        Texts beforeInputParameters;
+        Texts afterInputParameters;
+        const char* cause;
+        const char* notACause;
+    };
+    const Case cases[] = {
+        // D 100 mm, L 100 mm: A_r = 3.14 x 100 x (100 + 30) / 10^6 = 0.0408 m2, above zero; t 650 C
+        // makes 650 - t zero, so W = 0.
+        {"insulated vessel at 650 C", {{"Combo1", "液氨"}, {"Combo2", "有保温液化气"}},
+         {{"Text19", "100"}, {"Text20", "100"}, {"Text21", "650"}, {"Text22", "100"}, {"Text23", "0.2"}},
+         "泄放温度 650 ℃ 不低于 650 ℃", "受热面积"},
+        // W = 1.5e-45 kg/h (about the smallest float) is above zero, but its area, about 2.6e-46 mm2,
+        // rounds to 0 in single precision: the area is the cause, not the typed W.
+        {"an area too small for a single", {{"Combo1", "空气"}}, {{"Text7", "1.5e-45"}},
+         "安全泄放面积 A = 0 mm²，不大于零", "安全泄放量为输入值"},
+        // A vertical vessel of outer diameter 0 heats no area: W = 0. The shape is one of the list.
+        {"a listed shape of no size", {{"Combo1", "液氨"}, {"Combo2", "无保温液化气"}, {"Combo3", "立式容器"}},
+         {{"Text19", "0"}, {"Text26", "1500"}}, "受热面积 A_r = 0 m²：请检查容器尺寸", "不在列表中"},
+        // A case file or a batch row may name a shape the list does not have: it heats no area.
+        {"a shape not in the list", {{"Combo1", "液氨"}, {"Combo2", "无保温液化气"}}, {{"Combo3", "卧式"}},
+         "容器形状“卧式”不在列表中，受热面积 A_r 按 0 计算", "请检查容器尺寸"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Valve v;
+        v.type(c.beforeInputParameters);
+        ASSERT_TRUE(isDone(v.inputParameters()));
+        v.type(c.afterInputParameters);
+        const Outcome o = v.calculate();
+        EXPECT_EQ(noticeOf(o), NoticeKind::NoDeviceSized);
+        EXPECT_EQ(v.form.text("Text17"), "");
+        EXPECT_EQ(v.form.text("Text16"), "");
+        EXPECT_NE(v.message(o).find(c.cause), std::string::npos) << v.message(o);
+        EXPECT_EQ(v.message(o).find(c.notACause), std::string::npos) << v.message(o);
     }
-    const Outcome o = valve::calculate(form, q, shared);
-    ASSERT_TRUE(std::holds_alternative<Notice>(o));
-    const std::string text = describe(o, form.table()).text;
-    EXPECT_NE(text.find("泄放温度 650 ℃ 不低于 650 ℃"), std::string::npos) << text;
-    EXPECT_EQ(text.find("受热面积"), std::string::npos) << text;
-}
-
-TEST(NothingSizedFromNothingCauses, AnAreaTooSmallForSinglePrecisionSizesNothing) {
-    // W = 1.4e-45 kg/h (the smallest float) is above zero, but its area, about 2.6e-46 mm2, rounds to 0
-    // in single precision.
-    MemoryForm form{valve::windowTable()};
-    valve::ValveQuantities q;
-    ProgramValues shared;
-    form.setText("Combo1", "空气");
-    ASSERT_TRUE(isDone(valve::inputParameters(form, q, shared)));
-    form.setText("Text7", "1.5e-45");
-    const Outcome o = valve::calculate(form, q, shared);
-    ASSERT_TRUE(std::holds_alternative<Notice>(o));
-    EXPECT_EQ(std::get<Notice>(o).kind, NoticeKind::NoDeviceSized);
-    EXPECT_EQ(form.text("Text17"), "");
-    EXPECT_EQ(form.text("Text16"), "");
-    // The cause is the area; the typed W is above zero and no cause.
-    const std::string text = describe(o, form.table()).text;
-    EXPECT_NE(text.find("安全泄放面积 A = 0 mm²，不大于零"), std::string::npos) << text;
-    EXPECT_EQ(text.find("安全泄放量为输入值"), std::string::npos) << text;
-}
-
-TEST(NothingSizedFromNothingCauses, AListedShapeWithNoAreaIsToldToCheckItsSize) {
-    // A vertical vessel of outer diameter 0 heats no area: W = 0. The shape is one of the list.
-    MemoryForm form{valve::windowTable()};
-    valve::ValveQuantities q;
-    ProgramValues shared;
-    form.setText("Combo1", "液氨");
-    form.setText("Combo2", "无保温液化气");
-    form.setText("Combo3", "立式容器");
-    ASSERT_TRUE(isDone(valve::inputParameters(form, q, shared)));
-    form.setText("Text19", "0");
-    form.setText("Text26", "1500");
-    const std::string text = describe(valve::calculate(form, q, shared), form.table()).text;
-    EXPECT_NE(text.find("受热面积 A_r = 0 m²：请检查容器尺寸"), std::string::npos) << text;
-    EXPECT_EQ(text.find("不在列表中"), std::string::npos) << text;
 }
 
 TEST(HeatedAreaStep, EachShapeRecordsItsOwnRelationAndNumbers) {
@@ -203,143 +193,89 @@ TEST(HeatedAreaStep, EachShapeRecordsItsOwnRelationAndNumbers) {
         {"卧式", "A_r = 0（容器形状“卧式”不在列表中）", "—", "0"},
     };
     for (const Case& c : cases) {
-        MemoryForm form{valve::windowTable()};
-        valve::ValveQuantities q;
-        ProgramValues shared;
-        form.setText("Combo1", "液氨");
-        form.setText("Combo2", "无保温液化气");
-        ASSERT_TRUE(isDone(valve::inputParameters(form, q, shared)));
-        form.setText("Combo3", c.shape);
-        for (const auto& [field, text] : {std::pair{"Text19", "2000"}, {"Text20", "6000"}, {"Text26", "4000"}}) {
-            form.setText(field, text);
-        }
-        (void)valve::calculate(form, q, shared);
-        ASSERT_TRUE(q.memory.record) << c.shape;
-        const RecordStep* step = nullptr;
-        for (const RecordStep& s : q.memory.record->steps) {
-            if (s.symbol == "A_r") step = &s;
-        }
-        ASSERT_NE(step, nullptr) << c.shape;
-        EXPECT_EQ(step->equation, c.equation) << c.shape;
-        EXPECT_EQ(step->substituted, c.substituted) << c.shape;
-        EXPECT_EQ(step->result, c.area) << c.shape;
+        SCOPED_TRACE(c.shape);
+        Valve v;
+        v.type({{"Combo1", "液氨"}, {"Combo2", "无保温液化气"}});
+        ASSERT_TRUE(isDone(v.inputParameters()));
+        v.type({{"Combo3", c.shape}, {"Text19", "2000"}, {"Text20", "6000"}, {"Text26", "4000"}});
+        (void)v.calculate();
+        const RecordStep step = v.step("受热面积");
+        EXPECT_EQ(step.equation, c.equation);
+        EXPECT_EQ(step.substituted, c.substituted);
+        EXPECT_EQ(step.result, c.area);
     }
 }
 
-TEST(NothingSizedFromNothingCauses, AShapeNotInTheListIsNamed) {
-    // A case file or a batch row may name a shape the list does not have: it heats no area, W = 0.
-    MemoryForm form{valve::windowTable()};
-    valve::ValveQuantities q;
-    ProgramValues shared;
-    form.setText("Combo1", "液氨");
-    form.setText("Combo2", "无保温液化气");
-    ASSERT_TRUE(isDone(valve::inputParameters(form, q, shared)));
-    form.setText("Combo3", "卧式");
-    const Outcome o = valve::calculate(form, q, shared);
-    ASSERT_TRUE(std::holds_alternative<Notice>(o));
-    const std::string text = describe(o, form.table()).text;
-    EXPECT_NE(text.find("容器形状“卧式”不在列表中，受热面积 A_r 按 0 计算"), std::string::npos) << text;
-    EXPECT_EQ(text.find("请检查容器尺寸"), std::string::npos) << text;
-}
-
-TEST(ThroatCheck, AConicalSeatValveIsCheckedWithTheSineOfItsSealAngle) {
-    // Compressed air through an inlet of 40 mm, conical seat at 45 degrees: A = 305.432 mm2, d = 52.44 mm,
-    // d0 = 65. With the window's pi (3.14159 as a single, 3.14159011840820) phi = 0.78539753 rad and
-    // sin phi = 0.70710633: A0 = 3.14159 x 65 x 65 x 0.70710633 / 20 = 469.2788 mm2, margin
-    // (469.2788 - 305.432) / 305.432 = 53.64 %.
-    MemoryForm form{valve::windowTable()};
-    valve::ValveQuantities q;
-    ProgramValues shared;
-    form.setText("Combo1", "空气");
-    form.select(valve::kConicalLowLift);
-    ASSERT_TRUE(isDone(valve::inputParameters(form, q, shared)));
-    form.setText("Text25", "45");
-    form.setText("Text5", "40");
-    ASSERT_TRUE(isDone(valve::calculate(form, q, shared)));
-    EXPECT_EQ(form.text("Text8"), "305.432");
-    ASSERT_TRUE(q.memory.record->throatCheck);
-    EXPECT_EQ(q.memory.record->throatCheck->throat, "65");
-    EXPECT_EQ(q.memory.record->throatCheck->area, "469.2788");
-    EXPECT_EQ(q.memory.record->throatCheck->margin, "53.64");
-    EXPECT_TRUE(q.memory.record->throatCheck->passed);
-}
-
-// The recorded step of the given name, or an empty one.
-RecordStep stepNamed(const CalculationRecord& record, std::string_view name) {
-    for (const RecordStep& s : record.steps) {
-        if (s.name == name) return s;
+// The chosen standard throat against the required area, by the relation each seat was sized with
+// (window's pi 3.14159 as a single, 3.14159011840820).
+TEST(ThroatCheck, EachSeatByTheAreaOfItsOwnRelation) {
+    struct Case {
+        const char* what;
+        std::string_view lift;
+        Texts texts;
+        const char* throat;
+        const char* area;
+        const char* margin;
+    };
+    const Case cases[] = {
+        // A typed W of 1694.04296875 kg/h needs A = 1694.043 / 5.392311 = 314.159 mm2, as a single
+        // exactly the area of the 20 mm throat, 3.14159 x 20^2 / 4: no margin, and it passes (A0 >= A).
+        {"full lift, A0 exactly A", valve::kFullLift, {{"Text7", "1694.04296875"}}, "20", "314.159", "0"},
+        // Flat seat: A = 814.4854 mm2, d = 72.0 mm > 32, so A = pi d d / 20; d0 = 80:
+        // A0 = 3.14159 x 80 x 80 / 20 = 1005.309 mm2, margin (1005.309 - 814.4854) / 814.4854 = 23.43 %.
+        {"flat seat", valve::kFlatLowLift, {}, "80", "1005.309", "23.43"},
+        // Flat seat, inlet 20 mm: W = 3040.586 / 16 = 190.037 kg/h, A = 203.6213 / 4 = 50.9053 mm2;
+        // sqrt(20 x 50.90533 / 3.14159) = 18.0020 <= 32, so d = sqrt(40 x 50.90533 / 3.14159) = 25.4587
+        // -> d0 32; A0 = 3.14159 x 32^2 / 40 = 80.42471 mm2, margin 57.99 %.
+        {"small flat seat", valve::kFlatLowLift, {{"Text5", "20"}}, "32", "80.42471", "57.99"},
+        // Conical seat at 45 degrees, inlet 40 mm: A = 305.432 mm2, d = 52.44 mm, d0 = 65;
+        // phi = 0.78539753 rad, sin phi = 0.70710633: A0 = 3.14159 x 65 x 65 x 0.70710633 / 20
+        // = 469.2788 mm2, margin (469.2788 - 305.432) / 305.432 = 53.64 %.
+        {"conical seat", valve::kConicalLowLift, {{"Text5", "40"}, {"Text25", "45"}}, "65", "469.2788", "53.64"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Valve v;
+        v.type({{"Combo1", "空气"}});
+        v.form.select(c.lift);
+        ASSERT_TRUE(isDone(v.inputParameters()));
+        v.type(c.texts);
+        ASSERT_TRUE(isDone(v.calculate()));
+        const auto& check = v.q.memory.record->throatCheck;
+        ASSERT_TRUE(check);
+        EXPECT_EQ(check->throat, c.throat);
+        EXPECT_EQ(check->area, c.area);
+        EXPECT_EQ(check->margin, c.margin);
+        EXPECT_TRUE(check->passed);
     }
-    return {};
 }
 
-TEST(ThroatCheck, ASmallFlatSeatIsSizedAndCheckedWithForty) {
-    // Compressed air through an inlet of 20 mm, flat seat: W = 3040.586 / 16 = 190.037 kg/h,
-    // A = 203.6213 / 4 = 50.9053 mm2; sqrt(20 x 50.90533 / 3.14159) = 18.0020 <= 32, so
-    // d = sqrt(40 x 50.90533 / 3.14159) = 25.4587 -> d0 32, DN 40; A0 = 3.14159 x 32^2 / 40 = 80.42471 mm2,
-    // margin (80.42471 - 50.90533) / 50.90533 = 57.99 %.
-    MemoryForm form{valve::windowTable()};
-    valve::ValveQuantities q;
-    ProgramValues shared;
-    form.setText("Combo1", "空气");
-    form.select(valve::kFlatLowLift);
-    ASSERT_TRUE(isDone(valve::inputParameters(form, q, shared)));
-    form.setText("Text5", "20");
-    ASSERT_TRUE(isDone(valve::calculate(form, q, shared)));
-    const CalculationRecord& r = *q.memory.record;
-    EXPECT_EQ(stepNamed(r, "计算喉径").equation, "d = √(20 × A / π) = 18.0020467159046 ≤ 32，改用 d = √(40 × A / π)");
-    EXPECT_EQ(stepNamed(r, "计算喉径").substituted, "√(40 × 50.90533 / 3.14159)");
-    EXPECT_EQ(stepNamed(r, "计算喉径").result, "25.4587386161064");
-    EXPECT_EQ(stepNamed(r, "标准喉径和公称管径").equation, "微启式");
-    EXPECT_EQ(stepNamed(r, "标准喉径和公称管径").result, "32 / 40");
-    EXPECT_EQ(stepNamed(r, "标准喉径的排放面积").equation, "A0 = π × d0² / 40");
-    ASSERT_TRUE(r.throatCheck);
-    EXPECT_EQ(r.throatCheck->area, "80.42471");
-    EXPECT_EQ(r.throatCheck->margin, "57.99");
-    EXPECT_TRUE(r.throatCheck->passed);
-}
+TEST(ThroatCheck, TheRecordSaysWhichRelationAndWhichColumn) {
+    // The small flat seat of the table above: its first d and the change to 40.
+    Valve flat;
+    flat.type({{"Combo1", "空气"}});
+    flat.form.select(valve::kFlatLowLift);
+    ASSERT_TRUE(isDone(flat.inputParameters()));
+    flat.type({{"Text5", "20"}});
+    ASSERT_TRUE(isDone(flat.calculate()));
+    EXPECT_EQ(flat.step("计算喉径").equation, "d = √(20 × A / π) = 18.0020467159046 ≤ 32，改用 d = √(40 × A / π)");
+    EXPECT_EQ(flat.step("计算喉径").substituted, "√(40 × 50.90533 / 3.14159)");
+    EXPECT_EQ(flat.step("计算喉径").result, "25.4587386161064");
+    EXPECT_EQ(flat.step("标准喉径和公称管径").equation, "微启式");
+    EXPECT_EQ(flat.step("标准喉径和公称管径").result, "32 / 40");
+    EXPECT_EQ(flat.step("标准喉径的排放面积").equation, "A0 = π × d0² / 40");
 
-TEST(ThroatCheck, AStandardAreaExactlyTheRequiredOnePasses) {
-    // A typed W of 1694.04296875 kg/h needs A = 1694.043 / 5.392311 = 314.159 mm2, as a single exactly
-    // the area of the 20 mm standard throat, 3.14159 x 20^2 / 4: no margin, and it passes (A0 >= A).
-    MemoryForm form{valve::windowTable()};
-    valve::ValveQuantities q;
-    ProgramValues shared;
-    form.setText("Combo1", "空气");
-    ASSERT_TRUE(isDone(valve::inputParameters(form, q, shared)));
-    form.setText("Text7", "1694.04296875");
-    ASSERT_TRUE(isDone(valve::calculate(form, q, shared)));
-    const CalculationRecord& r = *q.memory.record;
-    EXPECT_EQ(form.text("Text8"), "314.159");
-    EXPECT_EQ(stepNamed(r, "标准喉径和公称管径").equation, "全启式，p_set ≤ 6.4 MPa 一栏");
-    ASSERT_TRUE(r.throatCheck);
-    EXPECT_EQ(r.throatCheck->throat, "20");
-    EXPECT_EQ(r.throatCheck->area, "314.159");
-    EXPECT_EQ(r.throatCheck->margin, "0");
-    EXPECT_TRUE(r.throatCheck->passed);
-    EXPECT_EQ(stepNamed(r, "面积校核").substituted, "314.159 ≥ 314.159");
-
-    // Above 6.4 MPa the full-lift valve takes the other column, and says so.
-    form.setText("Text2", "7");
-    ASSERT_TRUE(isDone(valve::calculate(form, q, shared)));
-    EXPECT_EQ(stepNamed(*q.memory.record, "标准喉径和公称管径").equation, "全启式，p_set > 6.4 MPa 一栏");
-}
-
-TEST(ThroatCheck, AFlatSeatValveIsCheckedWithTheAreaOfItsOwnRelation) {
-    // Compressed air, flat-seat low lift: A = 814.4854 mm2, d = 72.0 mm > 32, so A = pi d d / 20;
-    // d0 = 80: A0 = 3.14159 x 80 x 80 / 20 = 1005.309 mm2, margin (1005.309 - 814.4854) / 814.4854
-    // = 23.43 %.
-    MemoryForm form{valve::windowTable()};
-    valve::ValveQuantities q;
-    ProgramValues shared;
-    form.setText("Combo1", "空气");
-    form.select(valve::kFlatLowLift);
-    ASSERT_TRUE(isDone(valve::inputParameters(form, q, shared)));
-    ASSERT_TRUE(isDone(valve::calculate(form, q, shared)));
-    ASSERT_TRUE(q.memory.record->throatCheck);
-    EXPECT_EQ(q.memory.record->throatCheck->throat, "80");
-    EXPECT_EQ(q.memory.record->throatCheck->area, "1005.309");
-    EXPECT_EQ(q.memory.record->throatCheck->margin, "23.43");
-    EXPECT_TRUE(q.memory.record->throatCheck->passed);
+    // The full-lift valve whose A0 is exactly A, then above 6.4 MPa, where it takes the other column.
+    Valve full;
+    full.type({{"Combo1", "空气"}});
+    ASSERT_TRUE(isDone(full.inputParameters()));
+    full.type({{"Text7", "1694.04296875"}});
+    ASSERT_TRUE(isDone(full.calculate()));
+    EXPECT_EQ(full.step("标准喉径和公称管径").equation, "全启式，p_set ≤ 6.4 MPa 一栏");
+    EXPECT_EQ(full.step("面积校核").substituted, "314.159 ≥ 314.159");
+    full.type({{"Text2", "7"}});
+    ASSERT_TRUE(isDone(full.calculate()));
+    EXPECT_EQ(full.step("标准喉径和公称管径").equation, "全启式，p_set > 6.4 MPa 一栏");
 }
 
 }  // namespace

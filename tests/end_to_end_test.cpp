@@ -7,56 +7,44 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstddef>
 #include <initializer_list>
-#include <string>
 #include <string_view>
-#include <utility>
 
-#include "disc/disc_calculation.h"
-#include "disc/disc_controls.h"
-#include "disc/disc_input_rules.h"
-#include "form/memory_form.h"
-#include "form/messages.h"
-#include "valve/valve_calculation.h"
-#include "valve/valve_controls.h"
-#include "valve/valve_input_rules.h"
+#include "calculator_fixture.h"
 
 namespace orvane {
 namespace {
 
-using Texts = std::initializer_list<std::pair<const char*, const char*>>;
+using test::Texts;
 
 struct Row {
     const char* what;
-    std::string_view option;     // lift type or disc type
+    std::string_view option;      // lift type or disc type
     Texts beforeInputParameters;  // lists, and the fields input parameters derives from
     Texts afterInputParameters;   // fields typed afterwards
     std::array<const char*, 6> results;
 };
 
-template <class Quantities, class InputParameters, class Calculate>
-void expectRows(const WindowTable& table, std::initializer_list<Row> rows, std::array<const char*, 6> fields,
-                InputParameters inputParameters, Calculate calculate) {
+template <class Calculator>
+void expectRows(std::initializer_list<Row> rows, std::array<const char*, 6> fields) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
-        MemoryForm form{table};
-        Quantities q;
-        ProgramValues shared;
-        form.select(row.option);
-        for (const auto& [name, text] : row.beforeInputParameters) form.setText(name, text);
-        const Outcome derived = inputParameters(form, q, shared);
-        ASSERT_TRUE(isDone(derived)) << describe(derived, table).text;
-        for (const auto& [name, text] : row.afterInputParameters) form.setText(name, text);
-        const Outcome o = calculate(form, q, shared);
-        EXPECT_TRUE(isDone(o)) << describe(o, table).text;
-        for (std::size_t i = 0; i < fields.size(); ++i) EXPECT_EQ(form.text(fields[i]), row.results[i]) << fields[i];
+        Calculator c;
+        c.form.select(row.option);
+        c.type(row.beforeInputParameters);
+        const Outcome derived = c.inputParameters();
+        ASSERT_TRUE(isDone(derived)) << c.message(derived);
+        c.type(row.afterInputParameters);
+        const Outcome o = c.calculate();
+        EXPECT_TRUE(isDone(o)) << c.message(o);
+        for (std::size_t i = 0; i < fields.size(); ++i) EXPECT_EQ(c.form.text(fields[i]), row.results[i]) << fields[i];
     }
 }
 
 TEST(EndToEnd, SafetyValve) {
     // Results: W kg/h, A mm2, d mm, d0 mm, DN mm, p_set MPa.
-    expectRows<valve::ValveQuantities>(
-        valve::windowTable(),
+    expectRows<test::Valve>(
         {
             // Air: p_set = 1.05 x 0.8 = 0.84, P = 1.1 x 0.84 + 0.1 = 1.024 MPa;
             // rho = 28.96 x 121.9 x 1.024 / 323 = 11.19179; W = 0.00283 x 11.19179 x 15 x 80^2 = 3040.59;
@@ -97,7 +85,7 @@ TEST(EndToEnd, SafetyValve) {
             {"air, conical seat", valve::kConicalLowLift, {{"Combo1", "空气"}}, {{"Text5", "40"}, {"Text25", "45"}},
              {"760.1466", "305.432", "52.439087324855", "65", "80", "0.840000012516975"}},
         },
-        {"Text7", "Text8", "Text15", "Text17", "Text16", "Text13"}, valve::inputParameters, valve::calculate);
+        {"Text7", "Text8", "Text15", "Text17", "Text16", "Text13"});
 }
 
 TEST(EndToEnd, BurstingDisc) {
@@ -106,8 +94,7 @@ TEST(EndToEnd, BurstingDisc) {
     // value; P = Pb + 0.1, rho = 28.96 x 121.9 x P / 323, W = 0.00283 x rho x 15 x 80^2
     // = 2969.32 x P; critical, K 0.65: A = W / (0.076 x 356 x 0.65 x P x 0.2994318) = 563.874 for
     // any P, bore 26.7945 -> DN 32.
-    expectRows<disc::DiscQuantities>(
-        disc::windowTable(),
+    expectRows<test::Disc>(
         {
             // 普通正拱, r 1.43: p_min 1.144, range at 1.144: 0.11 / 0.065; Pb 1.209, Pd 1.319;
             // W = 2969.32 x 1.309 = 3886.84.
@@ -138,7 +125,7 @@ TEST(EndToEnd, BurstingDisc) {
              {{"Text19", "2000"}, {"Text20", "6000"}},
              {"5122.43", "714.7993", "30.1680528526684", "32", "2.16", "2"}},
         },
-        {"Text7", "Text8", "Text15", "Text16", "Text3", "Text13"}, disc::inputParameters, disc::calculate);
+        {"Text7", "Text8", "Text15", "Text16", "Text3", "Text13"});
 }
 
 }  // namespace

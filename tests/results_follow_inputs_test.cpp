@@ -8,6 +8,7 @@
 #include <utility>
 #include <variant>
 
+#include "calculator_fixture.h"
 #include "disc/disc_calculation.h"
 #include "disc/disc_controls.h"
 #include "disc/disc_input_rules.h"
@@ -20,43 +21,10 @@
 namespace orvane {
 namespace {
 
-using Texts = std::initializer_list<std::pair<const char*, const char*>>;
-
-// One calculator over an in-memory form, pressed as a user presses its buttons.
-template <class Quantities>
-struct Calculator {
-    using Press = Outcome (*)(Form&, Quantities&, ProgramValues&);
-    using Clear = void (*)(Form&, Quantities&);
-    MemoryForm form;
-    Quantities q;
-    ProgramValues shared;
-    Press pressInputParameters;
-    Press pressCalculate;
-    Clear pressClear;
-
-    void type(Texts texts) {
-        for (const auto& [name, text] : texts) form.setText(name, text);
-    }
-    Outcome inputParameters() { return pressInputParameters(form, q, shared); }
-    Outcome calculate() { return pressCalculate(form, q, shared); }
-    void clear() { pressClear(form, q); }
-    std::string message(const Outcome& o) const { return describe(o, form.table()).text; }
-};
-
-struct Valve : Calculator<valve::ValveQuantities> {
-    Valve()
-        : Calculator{MemoryForm(valve::windowTable()), {}, {}, &valve::inputParameters, &valve::calculate,
-                     &valve::clear} {}
-};
-struct Disc : Calculator<disc::DiscQuantities> {
-    Disc()
-        : Calculator{MemoryForm(disc::windowTable()), {}, {}, &disc::inputParameters, &disc::calculate, &disc::clear} {}
-};
-
-NoticeKind noticeOf(const Outcome& o) {
-    EXPECT_TRUE(std::holds_alternative<Notice>(o));
-    return std::holds_alternative<Notice>(o) ? std::get<Notice>(o).kind : NoticeKind::ReadAsZero;
-}
+using test::Disc;
+using test::noticeOf;
+using test::Texts;
+using test::Valve;
 
 // Liquid ammonia in a horizontal vessel with elliptical heads, D 2000 mm, L 6000 mm, q 1055.4 kJ/kg:
 // A_r = 3.14 x 2000 x (6000 + 0.3 x 2000) / 10^6 = 41.448 m2, A_r^0.82 = 21.20.
