@@ -463,7 +463,7 @@ struct Valve {
         }
         if (isDone(outcome) || notice->kind == NoticeKind::ReadAsZero) {
             expectResults(w, a, before, Results::Written, {}, "done");
-            const int throat = static_cast<int>(readNumber(w.memory.text("Text17")));
+            const int throat = wholeNumber(readNumber(w.memory.text("Text17")), 0, 1000).value_or(0);
             const double d = readNumber(w.memory.text("Text15"));
             const bool full = valve::selectedLiftType(w.memory) == valve::LiftType::Full;
             if (d > (full ? valve::kLargestFullLiftThroat : valve::kLargestLowLiftThroat) || throat <= 0 ||

@@ -105,6 +105,12 @@ TEST_F(CaseWindowTest, ARefusedFileLeavesTheWindowAsItWasAndUsable) {
          "这不是 Orvane 的案例文件：格式名应为“orvane-case”，文件中为“orvane-sheet”。"},
         {"newer.orvane", replaced("\"version\": 1", "\"version\": 2"),
          "案例文件的版本为 2，本程序只能读取版本 1 及以前的案例文件：请用更新的 Orvane 打开。"},
+        // A version beyond the range of an int (a fuzz finding) is refused as a newer one, unconverted.
+        {"version-beyond-int.orvane", replaced("\"version\": 1", "\"version\": 4.56e84"),
+         "案例文件的版本为 4.56E+84，本程序只能读取版本 1 及以前的案例文件：请用更新的 Orvane 打开。"},
+        {"version-just-beyond-int.orvane", replaced("\"version\": 1", "\"version\": 2147483648"),
+         "案例文件的版本为 2147483648，本程序只能读取版本 1 及以前的案例文件：请用更新的 Orvane 打开。"},
+        {"version-half.orvane", replaced("\"version\": 1", "\"version\": 1.5"), "案例文件的版本号缺少或不是正整数。"},
         {"disc.orvane", replaced("\"window\": \"valve\"", "\"window\": \"disc\""),
          "这是爆破片计算的案例文件，不能在安全阀窗口中打开：请在爆破片窗口中打开它。"},
         {"missing.orvane", replaced("\"working_pressure_MPa\"", "\"working_pressure\""),

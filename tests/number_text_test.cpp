@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <cfloat>
 #include <cmath>
 #include <string>
@@ -147,6 +149,19 @@ TEST(WriteNumber, WhatIsWrittenReadsBackToTheSameValue) {
     for (double d : {0.8400000125169754, 1.0 / 7.0, 1e300, 2.5e-300}) {
         EXPECT_EQ(writeDouble(readNumber(writeDouble(d))), writeDouble(d));
     }
+}
+
+TEST(WholeNumber, IsGivenOnlyForAWholeNumberWithinItsBoundsBeforeAnyConversion) {
+    // Numbers from a file: anything a double can hold, the int range's edges and beyond included.
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    for (double refused : {-1.0, 0.5, 20000.5, 20001.0, 2147483648.0, -2147483649.0, 4.56e84, inf, -inf, nan}) {
+        EXPECT_FALSE(wholeNumber(refused, 0, 20000)) << refused;
+    }
+    EXPECT_EQ(wholeNumber(0.0, 0, 20000), 0);
+    EXPECT_EQ(wholeNumber(-0.0, 0, 20000), 0);
+    EXPECT_EQ(wholeNumber(20000.0, 0, 20000), 20000);
+    EXPECT_EQ(wholeNumber(2147483647.0, 0, std::numeric_limits<int>::max()), std::numeric_limits<int>::max());
 }
 
 }  // namespace

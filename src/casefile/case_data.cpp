@@ -200,7 +200,9 @@ void restore(const CaseData& data, Form& form, std::span<float> derived, Calcula
         form.setShown(control, data.shown.contains(view));
         const ControlRow* c = table.find(control);
         const auto moved = data.moved.find(view);
-        const int top = moved != data.moved.end() ? static_cast<int>(numberOf(moved->second)) : c->at.top;
+        const std::optional<int> movedTop =
+            moved != data.moved.end() ? wholeNumber(numberOf(moved->second), 0, kLargestTop) : std::nullopt;
+        const int top = movedTop.value_or(c->at.top);
         if (form.top(control) != top) form.setTop(control, top);
     }
 

@@ -29,6 +29,8 @@ using Texts = std::map<std::string, std::string, std::less<>>;
 
 inline constexpr std::string_view kFormatName = "orvane-case";
 inline constexpr int kFormatVersion = 1;
+// The largest top a case may give a moved control, in twips (the windows are under 9 000 tall).
+inline constexpr int kLargestTop = 20000;
 
 struct CaseData {
     Device device = Device::SafetyValve;

@@ -97,12 +97,14 @@ CaseData read(const QJsonObject& root, std::optional<Device> window) {
         throw Refusal{"这不是 Orvane 的案例文件：格式名应为“" + q(kFormatName) + "”" +
                       (format.isString() ? "，文件中为“" + format.toString() + "”。" : "，文件中没有。")};
     }
+    // The version is checked as a number before it is made a whole one: a file may hold any number.
     const QJsonValue version = root.value("version");
-    if (!version.isDouble() || version.toDouble() < 1 || version.toDouble() != static_cast<int>(version.toDouble())) {
+    const double number = version.isDouble() ? version.toDouble() : 0;
+    if (!version.isDouble() || number < 1 || std::trunc(number) != number) {
         throw Refusal{"案例文件的版本号缺少或不是正整数。"};
     }
-    if (version.toInt() > kFormatVersion) {
-        throw Refusal{"案例文件的版本为 " + QString::number(version.toInt()) + "，本程序只能读取版本 " +
+    if (!wholeNumber(number, 1, kFormatVersion)) {
+        throw Refusal{"案例文件的版本为 " + QString::fromStdString(writeDouble(number)) + "，本程序只能读取版本 " +
                       QString::number(kFormatVersion) + " 及以前的案例文件：请用更新的 Orvane 打开。"};
     }
     const QString kind = root.value("window").toString();
@@ -154,12 +156,9 @@ CaseData read(const QJsonObject& root, std::optional<Device> window) {
     for (auto it = moved.begin(); it != moved.end(); ++it) {
         if (!views.contains(s(it.key()))) continue;
         const QString t = r.number(moved, it.key(), "位置", false);
-        const double top = readNumber(s(t));
-        // In range first: a number beyond int is not converted to one.
-        if (!(top >= 0 && top <= 20000) || top != std::trunc(top)) {
-            throw Refusal{"案例文件中“" + it.key() + "”的位置“" + t + "”不在窗口内。"};
-        }
-        d.moved.emplace(s(it.key()), writeInteger(static_cast<int>(top)));
+        const std::optional<int> top = wholeNumber(readNumber(s(t)), 0, kLargestTop);
+        if (!top) throw Refusal{"案例文件中“" + it.key() + "”的位置“" + t + "”不在窗口内。"};
+        d.moved.emplace(s(it.key()), writeInteger(*top));
     }
 
     const QJsonObject ip = r.part(root, "input_parameters");

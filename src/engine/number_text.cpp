@@ -228,4 +228,11 @@ std::string writeDouble(double value) {
 
 std::string writeInteger(std::int64_t value) { return std::to_string(value); }
 
+std::optional<int> wholeNumber(double value, int lowest, int highest) {
+    // The bounds are compared as doubles (every int is one exactly) before anything is converted: a
+    // NaN fails both comparisons, and only a value known to lie between two ints is made one.
+    if (!(value >= lowest && value <= highest) || std::trunc(value) != value) return std::nullopt;
+    return static_cast<int>(value);
+}
+
 }  // namespace orvane

@@ -14,6 +14,7 @@
 // the process locale.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,11 @@ double readNumber(std::string_view text);
 
 // Whether `text` begins with a number; readNumber reads 0 from a text that does not.
 bool beginsWithNumber(std::string_view text);
+
+// `value` as a whole number when it is one and lies within [lowest, highest]; nothing otherwise
+// (a fraction, or a number beyond the bounds, an int's range included). Checked before any
+// conversion, so a number from a file never becomes an integer it cannot be.
+std::optional<int> wholeNumber(double value, int lowest, int highest);
 
 std::string writeSingle(float value);
 std::string writeDouble(double value);
