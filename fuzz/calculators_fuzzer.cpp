@@ -15,6 +15,9 @@
 //    parameters differs from what the last input parameters used (or the window's state at open);
 //  - a W shown is the user's or computed from the inputs shown: a computed W is what the window
 //    remembers as its own, and a W typed over it (any other text in the field) is used as typed;
+//  - after input parameters every property field holds what the catalogue entry of the medium now
+//    named gave (remembered as that medium's), what the user had typed there, or nothing: never a
+//    value of another medium;
 //  - a FaultReport names a control of the window when it is at reading a field, and that field
 //    really holds a number beyond range;
 //  - every message text is free of "inf" and "nan"; every working quantity and shared value is
@@ -42,7 +45,9 @@
 #include "engine/relief_capacity.h"
 #include "form/calculator_memory.h"
 #include "form/memory_form.h"
-#include "form/messages.h"
+#include "form/window_case.h"
+#include "sizing/messages.h"
+#include "sizing/steps.h"
 #include "fuzz_checks.h"
 #include "valve/valve_calculation.h"
 #include "valve/valve_controls.h"
@@ -203,6 +208,7 @@ enum class ActionKind { InputParameters, Calculate, Clear };
 
 struct WindowUnderTest {
     const char* name;
+    const Description& description;
     MemoryForm memory;
     RecordingForm form{memory};
     std::vector<std::string_view> typeable;  // fields and lists
@@ -212,9 +218,9 @@ struct WindowUnderTest {
     bool strictFields;  // a number written into a field missing from `numbers` is a failure
 
     // `fresh` is the window as it opens (copied: quicker than building it from the table each run).
-    WindowUnderTest(const char* n, const MemoryForm& fresh, std::array<std::string_view, 6> out,
+    WindowUnderTest(const char* n, const Description& d, const MemoryForm& fresh, std::array<std::string_view, 6> out,
                     std::map<std::string_view, Written> nums, bool strict)
-        : name(n), memory(fresh), outputs(out), numbers(std::move(nums)), strictFields(strict) {
+        : name(n), description(d), memory(fresh), outputs(out), numbers(std::move(nums)), strictFields(strict) {
         const WindowTable& table = fresh.table();
         for (const ControlRow& c : table.controls) {
             if (c.kind == ControlKind::Text || c.kind == ControlKind::Combo) typeable.push_back(c.name);
@@ -295,11 +301,13 @@ void expectResults(const WindowUnderTest& w, ActionKind action, const Snapshot& 
 void checkFaultReport(const WindowUnderTest& w, ActionKind action, const FaultReport& r) {
     const std::string where = std::string(w.name) + " " + actionName(action) + " fault";
     if (r.step == Step::ReadingInput) {
-        if (w.memory.table().find(r.field) == nullptr) {
-            fail("%s: reading names \"%s\", no control of the window", where.c_str(), r.field.c_str());
+        const FieldInfo* field = nullptr;
+        for (const FieldInfo& f : w.description.fields()) {
+            if (f.caption == r.field) field = &f;
         }
+        if (field == nullptr) fail("%s: reading names \"%s\", no field of the window", where.c_str(), r.field.c_str());
         if (r.kind != FaultKind::Overflow) fail("%s: reading %s gives other than overflow", where.c_str(), r.field.c_str());
-        const std::string t = w.memory.text(r.field);
+        const std::string t = w.memory.text(field->control);
         bool overflows = false;
         try {
             overflows = std::isinf(static_cast<float>(readNumber(t)));
@@ -314,7 +322,7 @@ void checkFaultReport(const WindowUnderTest& w, ActionKind action, const FaultRe
 
 void checkMessage(const WindowUnderTest& w, const Outcome& outcome) {
     if (isDone(outcome)) return;
-    const Message m = describe(outcome, w.memory.table());
+    const Message m = describe(outcome);
     if (m.title.empty() || m.text.empty()) fail("%s: a report without message", w.name);
     // A message quotes what the user typed between “ and ”; the rest of it is the program's.
     std::string own;
@@ -330,9 +338,9 @@ void checkMessage(const WindowUnderTest& w, const Outcome& outcome) {
     }
 }
 
-void checkFinite(const SizingQuantities& q, const ProgramValues& shared, const char* where) {
-    for (const float v : {q.W, q.C, q.P, q.T, q.zValue(), q.k, q.Po, q.K, q.M, q.Pi, q.Rho, q.A}) {
-        if (!std::isfinite(v)) fail("%s: a working quantity is %g", where, static_cast<double>(v));
+void checkFinite(const Derived& derived, const ProgramValues& shared, const char* where) {
+    for (const float v : {derived.Pb, derived.Pd, derived.Pw}) {
+        if (!std::isfinite(v)) fail("%s: a derived pressure is %g", where, static_cast<double>(v));
     }
     for (const auto& v : {shared.FixedDesignPressure, shared.LatentHeat, shared.DesignTemperature}) {
         if (v && !std::isfinite(*v)) fail("%s: a shared value is %g", where, *v);
@@ -366,6 +374,7 @@ bool checkSharedRules(const WindowUnderTest& w, ActionKind a, const Outcome& out
             case NoticeKind::UnsupportedReliefCase:
             case NoticeKind::MissingWettedHeight:
             case NoticeKind::InputsChanged:
+            case NoticeKind::DerivationDiffers:
                 expectResults(w, a, before, Results::Untouched, {}, "notice before computing");
                 return true;
             case NoticeKind::NoAreaEquation:
@@ -377,35 +386,66 @@ bool checkSharedRules(const WindowUnderTest& w, ActionKind a, const Outcome& out
     return false;
 }
 
+// A number a calculation wrote, or 0 for an empty field.
+double shownNumber(const std::string& text) { return text.empty() ? 0.0 : readNumber(text); }
+
 // After a Calculate that wrote its results: the relief capacity shown is the user's (typed over
 // the program's, used as typed) or the program's own, computed now; a device is sized only from a
 // W, an A and a relief pressure above zero.
-void checkCapacityAndSize(const WindowUnderTest& w, const SizingQuantities& q, const CalculatorMemory& memory,
-                          const std::optional<std::string>& programBefore, const Snapshot& before,
+void checkCapacityAndSize(const WindowUnderTest& w, const CalculatorMemory& memory,
+                          const std::optional<orvane::Written>& capacityBefore, const Snapshot& before,
                           const Outcome& outcome) {
     const std::string typedText = before.at("Text7");
-    const bool typed = !typedText.empty() && !(programBefore && *programBefore == typedText);
+    const bool typed = !typedText.empty() && !(capacityBefore && capacityBefore->text == typedText);
     const std::string shown = w.memory.text("Text7");
+    const std::optional<orvane::Written>& capacity = memory.written[indexOf(Field::ReliefCapacity)];
     if (!memory.record || memory.record->typedCapacity != typed) fail("%s Calculate: W typed or not, mixed up", w.name);
     if (typed) {
-        if (memory.programCapacity) fail("%s Calculate: a typed W taken as the program's", w.name);
+        if (capacity) fail("%s Calculate: a typed W taken as the program's", w.name);
         if (shown != writeSingle(static_cast<float>(readNumber(typedText)))) {
             fail("%s Calculate: typed W \"%s\" shown as \"%s\"", w.name, printable(typedText).c_str(), shown.c_str());
         }
-    } else if (!memory.programCapacity || *memory.programCapacity != shown) {
+    } else if (!capacity || capacity->text != shown || capacity->source != Source::Computed) {
         fail("%s Calculate: computed W \"%s\" not remembered as the program's", w.name, shown.c_str());
     }
+    double P = 0;
+    for (const RecordStep& s : memory.record->steps) {
+        if (s.symbol == "P") P = readNumber(s.result);
+    }
+    const double W = shownNumber(shown), A = shownNumber(w.memory.text("Text8"));
     const auto* n = std::get_if<Notice>(&outcome);
     const bool noSize = n != nullptr && n->kind == NoticeKind::NoDeviceSized;
     const bool sized = isDone(outcome) || (n != nullptr && n->kind == NoticeKind::ReadAsZero);
-    if (sized && !(q.W > 0.0f && q.A > 0.0f && q.P > 0.0f)) {
-        fail("%s Calculate sized a device from W %g, A %g, P %g", w.name, static_cast<double>(q.W),
-             static_cast<double>(q.A), static_cast<double>(q.P));
-    }
-    if (noSize && q.W > 0.0f && q.A > 0.0f && q.P > 0.0f) fail("%s Calculate: no device sized without cause", w.name);
-    if (isDone(outcome) && !memory.record->inputs.empty()) {
+    if (sized && !(W > 0 && A > 0 && P > 0)) fail("%s Calculate sized a device from W %g, A %g, P %g", w.name, W, A, P);
+    if (noSize && W > 0 && A > 0 && P > 0) fail("%s Calculate: no device sized without cause", w.name);
+    if (isDone(outcome)) {
         for (const RecordInput& i : memory.record->inputs) {
-            if (i.readAsZero) fail("%s Calculate done without a word on \"%s\" read as 0", w.name, i.caption.c_str());
+            if (i.readAsZero) {
+                fail("%s Calculate done without a word on \"%s\" read as 0", w.name,
+                     w.description.caption(i.field).c_str());
+            }
+        }
+    }
+}
+
+// After input parameters: each property field holds what the catalogue entry of the medium now named
+// gave, the text the user had typed there, or nothing.
+void checkProperties(const WindowUnderTest& w, const CalculatorMemory& memory, const std::map<Field, std::string>& typedBefore) {
+    const std::string medium = w.memory.text(w.description.info(Field::Medium).control);
+    for (Field f : kPropertyFields) {
+        const std::string now = w.memory.text(w.description.info(f).control);
+        if (now.empty()) continue;
+        const std::optional<orvane::Written>& written = memory.written[indexOf(f)];
+        if (written && written->text == now) {
+            if (written->source != Source::Catalogue || written->origin != medium) {
+                fail("%s input parameters: %s \"%s\" is not the catalogue's for \"%s\"", w.name,
+                     w.description.caption(f).c_str(), now.c_str(), printable(medium).c_str());
+            }
+            continue;
+        }
+        const auto typed = typedBefore.find(f);
+        if (typed == typedBefore.end() || typed->second != now) {
+            fail("%s input parameters: %s \"%s\" is nobody's", w.name, w.description.caption(f).c_str(), now.c_str());
         }
     }
 }
@@ -434,17 +474,16 @@ struct Valve {
         return form;
     }
     WindowUnderTest w{"valve",
+                      valve::description(),
                       fresh(),
                       {"Text7", "Text8", "Text15", "Text17", "Text16", "Text13"},
                       numberFields(std::pair{"Text13", Written::Double}, std::pair{"Text17", Written::Integer}),
                       true};
     valve::ValveQuantities q;
-    std::optional<std::string> programBefore;
-    std::array<float, 2> ownQuantities() const { return {q.Pd, q.Pw}; }
-    std::span<const std::string_view> derivationInputs() const { return valve::kDerivationInputs; }
+    std::optional<orvane::Written> capacityBefore;
 
     Outcome run(ActionKind a, ProgramValues& shared) {
-        programBefore = q.memory.programCapacity;
+        capacityBefore = q.memory.written[indexOf(Field::ReliefCapacity)];
         switch (a) {
             case ActionKind::InputParameters: return valve::inputParameters(w.form, q, shared);
             case ActionKind::Calculate: return valve::calculate(w.form, q, shared);
@@ -455,7 +494,7 @@ struct Valve {
 
     void check(ActionKind a, const Outcome& outcome, const Snapshot& before) {
         if (checkSharedRules(w, a, outcome, before)) return;
-        checkCapacityAndSize(w, q, q.memory, programBefore, before, outcome);
+        checkCapacityAndSize(w, q.memory, capacityBefore, before, outcome);
         const auto* notice = std::get_if<Notice>(&outcome);
         if (notice != nullptr && notice->kind == NoticeKind::NoDeviceSized) {
             expectResults(w, a, before, Results::Written, {"Text8", "Text15", "Text17", "Text16"}, "no device sized");
@@ -498,17 +537,16 @@ struct Disc {
         return form;
     }
     WindowUnderTest w{"disc",
+                      disc::description(),
                       fresh(),
                       {"Text7", "Text8", "Text15", "Text16", "Text13", "Text3"},
                       numberFields(std::pair{"Text13", Written::Single}),
                       false};
     disc::DiscQuantities q;
-    std::optional<std::string> programBefore;
-    std::array<float, 2> ownQuantities() const { return {q.Pb, q.Pd}; }
-    std::span<const std::string_view> derivationInputs() const { return disc::kDerivationInputs; }
+    std::optional<orvane::Written> capacityBefore;
 
     Outcome run(ActionKind a, ProgramValues& shared) {
-        programBefore = q.memory.programCapacity;
+        capacityBefore = q.memory.written[indexOf(Field::ReliefCapacity)];
         switch (a) {
             case ActionKind::InputParameters: return disc::inputParameters(w.form, q, shared);
             case ActionKind::Calculate: return disc::calculate(w.form, q, shared);
@@ -519,7 +557,7 @@ struct Disc {
 
     void check(ActionKind a, const Outcome& outcome, const Snapshot& before) {
         if (checkSharedRules(w, a, outcome, before)) return;
-        checkCapacityAndSize(w, q, q.memory, programBefore, before, outcome);
+        checkCapacityAndSize(w, q.memory, capacityBefore, before, outcome);
         const auto* notice = std::get_if<Notice>(&outcome);
         if (notice != nullptr && notice->kind == NoticeKind::NoDeviceSized) {
             expectResults(w, a, before, Results::Written, {"Text8", "Text15", "Text16"}, "no device sized");
@@ -585,13 +623,19 @@ void step(Window& window, std::uint8_t op, Bytes& in, ProgramValues& shared, con
     }
     const ActionKind action = op == 3 ? ActionKind::InputParameters : op == 4 ? ActionKind::Calculate : ActionKind::Clear;
     const Snapshot before = outputsOf(w);
-    const bool changed =
-        changedSinceInputParameters(w.memory, window.q.memory, w.memory.table(), window.derivationInputs()).has_value();
+    const bool changed = staleDerivation(readCase(w.memory, w.description, window.q.memory), w.description).has_value();
+    // The property texts the user typed, as they stand before the action.
+    std::map<Field, std::string> typedBefore;
+    const Case shownBefore = readCase(w.memory, w.description, window.q.memory);
+    for (Field f : kPropertyFields) {
+        if (shownBefore[f].typed()) typedBefore.emplace(f, shownBefore.text(f));
+    }
     w.form.forget();
     const Outcome outcome = window.run(action, shared);
     if (action == ActionKind::Calculate) {
         const auto* n = std::get_if<Notice>(&outcome);
-        if (changed != (n != nullptr && n->kind == NoticeKind::InputsChanged)) {
+        const bool refused = n != nullptr && (n->kind == NoticeKind::InputsChanged || n->kind == NoticeKind::DerivationDiffers);
+        if (changed != refused) {
             fail("%s Calculate: inputs of input parameters %s, outcome %s", w.name, changed ? "changed" : "unchanged",
                  outcomeText(outcome).c_str());
         }
@@ -605,10 +649,8 @@ void step(Window& window, std::uint8_t op, Bytes& in, ProgramValues& shared, con
     checkWrittenTexts(w, action);
     window.check(action, outcome, before);
     checkMessage(w, outcome);
-    checkFinite(window.q, shared, w.name);
-    for (const float v : window.ownQuantities()) {
-        if (!std::isfinite(v)) fail("%s: a window quantity is %g", w.name, static_cast<double>(v));
-    }
+    checkFinite(window.q.memory.derived, shared, w.name);
+    if (action == ActionKind::InputParameters && isDone(outcome)) checkProperties(w, window.q.memory, typedBefore);
 }
 
 }  // namespace

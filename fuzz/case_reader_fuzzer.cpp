@@ -1,6 +1,7 @@
 // Case files: any bytes given to the case reader. It never crashes and never throws; it refuses with
-// a message or gives a case that restores onto a fresh in-memory window, writes back to JSON that
-// reads again to the same case, and captured from that window restores to itself.
+// a message or gives a case that restores onto a fresh in-memory window (the lamp lit where its
+// derived pressures are not what its inputs give), writes back to JSON that reads again to the same
+// case, and captured from that window restores to itself.
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -8,6 +9,7 @@
 
 #include "casefile/case_data.h"
 #include "casefile/case_json.h"
+#include "devices/devices.h"
 #include "form/memory_form.h"
 
 namespace {
@@ -21,12 +23,11 @@ using namespace orvane;
 using namespace orvane::casefile;
 
 CaseData restoredAndCaptured(const CaseData& data) {
-    MemoryForm form(windowTableOf(data.device));
+    MemoryForm form(devices::windowTable(data.device));
     CalculatorMemory memory;
-    std::array<float, 2> derived{};
     ProgramValues shared;
-    restore(data, form, derived, memory, shared);
-    return capture(data.device, form, derived, memory, shared);
+    restore(data, form, memory, shared);
+    return capture(data.device, form, memory, shared);
 }
 
 }  // namespace
@@ -46,7 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const CaseData shown = restoredAndCaptured(data);
     if (shown.inputs != data.inputs) fail("the window does not show the case's inputs");
     if (shown.results != data.results) fail("the window does not show the case's results");
-    if (shown.lampLit != data.lampLit || shown.shown != data.shown) fail("the window's layout is not the case's");
+    // The lamp is lit as the case says, and also where its derived pressures are not what its inputs give.
+    const bool lit = data.lampLit || sizingCase(data, ProgramValues()).derived.mismatch.has_value();
+    if (shown.lampLit != lit || shown.shown != data.shown) fail("the window's layout is not the case's");
     if (!(restoredAndCaptured(shown) == shown)) fail("a captured case does not restore to itself");
     const CaseRead written = parseCase(caseJson(shown), shown.device);
     if (!written.data || !(*written.data == shown)) fail("a captured case does not read back");

@@ -14,10 +14,10 @@
 #include "disc/disc_input_rules.h"
 #include "engine/number_text.h"
 #include "engine/real.h"
-#include "form/messages.h"
+#include "sizing/messages.h"
 #include "valve/valve_controls.h"
 #include "valve/valve_input_rules.h"
-#include "form/calculation_record.h"
+#include "sizing/record.h"
 #include "form/memory_form.h"
 #include "valve/valve_calculation.h"
 
@@ -28,18 +28,16 @@ using test::noticeOf;
 using test::Texts;
 using test::Valve;
 
-TEST(WorkingQuantities, AreZeroWhenAWindowOpens) {
-    const valve::ValveQuantities v;
-    const disc::DiscQuantities d;
-    for (const SizingQuantities* q : {static_cast<const SizingQuantities*>(&v), static_cast<const SizingQuantities*>(&d)}) {
-        for (const float x : {q->W, q->C, q->P, q->T, q->k, q->Po, q->K, q->M, q->Pi, q->Rho, q->A}) EXPECT_EQ(x, 0.0f);
-        ASSERT_TRUE(q->Z.has_value());
-        EXPECT_EQ(*q->Z, 0.0f);
+TEST(WorkingQuantities, AreZeroWhenASizingBeginsAndNothingIsDerivedWhenAWindowOpens) {
+    const SizingQuantities q;
+    for (const float x : {q.W, q.C, q.P, q.T, q.k, q.Po, q.K, q.M, q.Pi, q.Rho, q.A}) EXPECT_EQ(x, 0.0f);
+    ASSERT_TRUE(q.Z.has_value());
+    EXPECT_EQ(*q.Z, 0.0f);
+    for (const Derived& d : {valve::ValveQuantities().memory.derived, disc::DiscQuantities().memory.derived}) {
+        for (const float x : {d.Pd, d.Pw, d.Pb}) EXPECT_EQ(x, 0.0f);
+        EXPECT_EQ(d.serial, 0);
+        EXPECT_TRUE(d.basis.empty());
     }
-    EXPECT_EQ(v.Pd, 0.0f);
-    EXPECT_EQ(v.Pw, 0.0f);
-    EXPECT_EQ(d.Pb, 0.0f);
-    EXPECT_EQ(d.Pd, 0.0f);
 }
 
 TEST(ReadNumber, ANumberBelowTheDoubleRangeReadsAsZero) {
@@ -86,7 +84,7 @@ TEST_F(DiscEdges, SaturatedVapourTakesTheEquationOfItsPressureOnEachSideOfTenAnd
     form.setText("Text1", "饱和气");
     form.setText("Text7", "1000");
     for (const Case& c : cases) {
-        q.Pb = c.Pb;
+        q.memory.derived.Pb = c.Pb;
         const Outcome o = disc::calculate(form, q, shared);
         if (c.choice == nullptr) {
             ASSERT_TRUE(std::holds_alternative<Notice>(o)) << c.Pb;
@@ -106,7 +104,7 @@ TEST_F(DiscEdges, InputParametersWritesDownBothRangeLookups) {
     // second lookup at 0.9724 + 0.045 = 1.0174 in the row above 1.
     form.setText("Text2", "0.68");
     ASSERT_TRUE(isDone(disc::inputParameters(form, q, shared)));
-    const auto& steps = q.memory.derivation;
+    const auto& steps = q.memory.derived.steps;
     ASSERT_EQ(steps.size(), 5u);
     EXPECT_EQ(steps[0].result, "0.9724");
     EXPECT_EQ(steps[1].name, "制造范围（第 1 次）");

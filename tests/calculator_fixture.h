@@ -8,13 +8,15 @@
 #include <string_view>
 #include <utility>
 #include <variant>
+#include <vector>
 
 #include "disc/disc_calculation.h"
 #include "disc/disc_controls.h"
 #include "disc/disc_input_rules.h"
-#include "form/calculation_record.h"
+#include "sizing/record.h"
 #include "form/memory_form.h"
-#include "form/messages.h"
+#include "form/window_case.h"
+#include "sizing/messages.h"
 #include "valve/valve_calculation.h"
 #include "valve/valve_controls.h"
 #include "valve/valve_input_rules.h"
@@ -22,6 +24,25 @@
 namespace orvane::test {
 
 using Texts = std::initializer_list<std::pair<const char*, const char*>>;
+
+// The step of a window's last calculation with this name, or an empty one.
+inline RecordStep stepOf(const CalculatorMemory& memory, std::string_view name) {
+    if (memory.record) {
+        for (const RecordStep& s : memory.record->steps) {
+            if (s.name == name) return s;
+        }
+    }
+    return {};
+}
+
+// The texts input parameters derives from as the window shows them now: as if it had just been pressed.
+inline std::vector<std::pair<Field, std::string>> basisOf(const Form& form, const Description& d,
+                                                         const CalculatorMemory& memory) {
+    const Case c = readCase(form, d, memory);
+    std::vector<std::pair<Field, std::string>> basis;
+    for (Field f : d.derivationInputs()) basis.emplace_back(f, c.text(f));
+    return basis;
+}
 
 template <class Quantities>
 struct Calculator {
@@ -40,16 +61,9 @@ struct Calculator {
     Outcome inputParameters() { return pressInputParameters(form, q, shared); }
     Outcome calculate() { return pressCalculate(form, q, shared); }
     void clear() { pressClear(form, q); }
-    std::string message(const Outcome& o) const { return describe(o, form.table()).text; }
+    std::string message(const Outcome& o) const { return describe(o).text; }
     // The step of the last calculation's record with this name, or an empty one.
-    RecordStep step(std::string_view name) const {
-        if (q.memory.record) {
-            for (const RecordStep& s : q.memory.record->steps) {
-                if (s.name == name) return s;
-            }
-        }
-        return {};
-    }
+    RecordStep step(std::string_view name) const { return stepOf(q.memory, name); }
 };
 
 struct Valve : Calculator<valve::ValveQuantities> {

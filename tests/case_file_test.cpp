@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "casefile/case_json.h"
+#include "devices/devices.h"
 #include "disc/disc_controls.h"
 #include "disc/disc_input_rules.h"
 #include "form/memory_form.h"
@@ -26,7 +27,7 @@ using Typing = std::vector<std::pair<std::string, std::string>>;
 template <class Quantities>
 struct Window {
     Device device;
-    MemoryForm form{windowTableOf(device)};
+    MemoryForm form{devices::windowTable(device)};
     Quantities q;
     ProgramValues shared;
 
@@ -45,12 +46,12 @@ struct Window {
     }
     std::vector<std::string> results() const {
         std::vector<std::string> out;
-        for (const CaseKey& k : caseKeys(device)) {
-            if (k.kind == KeyKind::Result) out.push_back(form.text(k.control));
+        for (const FieldInfo& f : devices::description(device).fields()) {
+            if (f.isResult()) out.push_back(form.text(f.control));
         }
         return out;
     }
-    CaseData captured() const { return capture(form, q, shared); }
+    CaseData captured() const { return capture(device, form, q.memory, shared); }
 };
 
 struct RoundTrip {
@@ -83,9 +84,9 @@ void roundTrip(Device device, const RoundTrip& c) {
     EXPECT_EQ(*read.data, saved);
 
     Window<Quantities> opened(device);
-    restore(*read.data, opened.form, opened.q, opened.shared);
+    EXPECT_FALSE(restore(*read.data, opened.form, opened.q.memory, opened.shared).mismatch);
     EXPECT_EQ(opened.captured(), saved);
-    for (const ControlRow& row : windowTableOf(device).controls) {
+    for (const ControlRow& row : devices::windowTable(device).controls) {
         if (row.kind == ControlKind::Picture || row.kind == ControlKind::Command) continue;
         EXPECT_EQ(opened.form.isShown(row.name), w.form.isShown(row.name)) << row.name;
         EXPECT_EQ(opened.form.top(row.name), w.form.top(row.name)) << row.name;

@@ -103,14 +103,19 @@ TEST_F(CaseWindowTest, ARefusedFileLeavesTheWindowAsItWasAndUsable) {
         {"array.orvane", "[1, 2]", "这不是 Orvane 的案例文件：文件的内容不是一组键和值。"},
         {"other-format.orvane", replaced("\"orvane-case\"", "\"orvane-sheet\""),
          "这不是 Orvane 的案例文件：格式名应为“orvane-case”，文件中为“orvane-sheet”。"},
-        {"newer.orvane", replaced("\"version\": 1", "\"version\": 2"),
-         "案例文件的版本为 2，本程序只能读取版本 1 及以前的案例文件：请用更新的 Orvane 打开。"},
+        {"newer.orvane", replaced("\"version\": 2", "\"version\": 3"),
+         "案例文件的版本为 3，本程序只能读取版本 2 及以前的案例文件：请用更新的 Orvane 打开。"},
         // A version beyond the range of an int (a fuzz finding) is refused as a newer one, unconverted.
-        {"version-beyond-int.orvane", replaced("\"version\": 1", "\"version\": 4.56e84"),
-         "案例文件的版本为 4.56E+84，本程序只能读取版本 1 及以前的案例文件：请用更新的 Orvane 打开。"},
-        {"version-just-beyond-int.orvane", replaced("\"version\": 1", "\"version\": 2147483648"),
-         "案例文件的版本为 2147483648，本程序只能读取版本 1 及以前的案例文件：请用更新的 Orvane 打开。"},
-        {"version-half.orvane", replaced("\"version\": 1", "\"version\": 1.5"), "案例文件的版本号缺少或不是正整数。"},
+        {"version-beyond-int.orvane", replaced("\"version\": 2", "\"version\": 4.56e84"),
+         "案例文件的版本为 4.56E+84，本程序只能读取版本 2 及以前的案例文件：请用更新的 Orvane 打开。"},
+        {"version-just-beyond-int.orvane", replaced("\"version\": 2", "\"version\": 2147483648"),
+         "案例文件的版本为 2147483648，本程序只能读取版本 2 及以前的案例文件：请用更新的 Orvane 打开。"},
+        {"version-half.orvane", replaced("\"version\": 2", "\"version\": 1.5"), "案例文件的版本号缺少或不是正整数。"},
+        // Saved in GBK by another program: told as such, not as broken JSON.
+        {"gbk.orvane", replaced("\"空气\"", "\"\xBF\xD5\xC6\xF8\""),
+         "这不是 UTF-8 编码的文本文件：Orvane 的案例文件是 UTF-8 编码的 JSON 文本，此文件可能以 GBK 等其他编码保存或已损坏。"},
+        {"bad-source.orvane", replaced("\"source\": \"catalogue\"", "\"source\": \"guessed\""),
+         "案例文件中“written”的“C=”（C）的来源应为 catalogue、derived 或 computed。"},
         {"disc.orvane", replaced("\"window\": \"valve\"", "\"window\": \"disc\""),
          "这是爆破片计算的案例文件，不能在安全阀窗口中打开：请在爆破片窗口中打开它。"},
         {"missing.orvane", replaced("\"working_pressure_MPa\"", "\"working_pressure\""),
@@ -192,7 +197,7 @@ TEST_F(CaseWindowTest, CopyResultsPutsTheSixResultsAsATable) {
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
               "项目\t数值\t单位\n"
               "安全泄放量\t3886.844\tkg/h\n"
-              "安全泄放面积\t563.8745\tmm^2\n"
+              "安全泄放面积\t563.8745\tmm²\n"
               "计算口径\t26.7945499300395\tmm\n"
               "公称管径\t32\tmm\n"
               "设计压力\t1.319\tMPa\n"

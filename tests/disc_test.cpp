@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <tuple>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "engine/area.h"
 #include "engine/number_text.h"
 #include "form/memory_form.h"
+#include "calculator_fixture.h"
 
 namespace orvane::disc {
 namespace {
@@ -29,8 +31,12 @@ protected:
     void press() { ASSERT_TRUE(isDone(inputParameters(form, q, shared))); }
     Outcome calculate() { return disc::calculate(form, q, shared); }
     // As if input parameters had been pressed with the inputs it derives from now on the window.
-    void derived() { q.memory.basis = readTexts(form, kDerivationInputs); }
-    std::pair<std::string, std::string> pressures() const { return {writeSingle(q.Pb), writeSingle(q.Pd)}; }
+    void derived() { q.memory.derived.basis = test::basisOf(form, description(), q.memory); }
+    std::pair<std::string, std::string> pressures() const {
+        return {writeSingle(q.memory.derived.Pb), writeSingle(q.memory.derived.Pd)};
+    }
+    // The step of the last calculation's record with this name, or an empty one.
+    RecordStep step(std::string_view name) const { return test::stepOf(q.memory, name); }
     using Pressures = std::pair<std::string, std::string>;
 };
 
@@ -74,17 +80,18 @@ TEST_F(Disc, CompressedGasBurstPressureFromWorkingPressureTypeAndGrade) {
         fresh.select(c.option);
         fresh.setText("Combo5", c.grade);
         ASSERT_TRUE(isDone(inputParameters(fresh, dq, values)));
-        EXPECT_EQ(Pressures(writeSingle(dq.Pb), writeSingle(dq.Pd)), c.expected)
+        EXPECT_EQ(Pressures(writeSingle(dq.memory.derived.Pb), writeSingle(dq.memory.derived.Pd)), c.expected)
             << c.working << " " << c.option << " " << c.grade;
     }
 }
 
-TEST_F(Disc, ReverseActingWithAnUnknownGradeKeepsThePressures) {
+TEST_F(Disc, ReverseActingWithAnUnknownGradeBurstsAtTheMinimumBurstPressure) {
+    // Nothing of the earlier derivation is kept: the grade gives no factor, so Pb = Pd = 1.1 x 5.
     press();
     form.select("Option4");
     type({{"Combo5", "2级"}, {"Text2", "5"}});
     press();
-    EXPECT_EQ(pressures(), Pressures("1.209", "1.319"));
+    EXPECT_EQ(pressures(), Pressures("5.5", "5.5"));
 }
 
 TEST(ManufacturingRange, RowsHoldFromTheTopAndTheLastOneWins) {
@@ -139,25 +146,25 @@ TEST_F(Disc, LiquefiedGasTakesThePrescribedDesignPressure) {
         fresh.setText("Text2", "99");  // plays no part
         fresh.select(c.option);
         ASSERT_TRUE(isDone(inputParameters(fresh, dq, values)));
-        EXPECT_EQ(Pressures(writeSingle(dq.Pb), writeSingle(dq.Pd)), c.expected) << c.medium << c.option;
+        EXPECT_EQ(Pressures(writeSingle(dq.memory.derived.Pb), writeSingle(dq.memory.derived.Pd)), c.expected) << c.medium << c.option;
     }
 }
 
-TEST_F(Disc, ADesignPressureLeftByTheOtherWindowIsCarriedOver) {
+TEST_F(Disc, ALiquefiedCaseWhoseMediumPrescribesNoDesignPressureTakesItFromItsWorkingPressure) {
     type({{"Combo1", "液氯"}, {"Combo2", "无保温液化气"}});
     press();
-    EXPECT_EQ(q.Pd, 1.62f);
+    EXPECT_EQ(pressures(), Pressures("1.46", "1.62"));  // 1.62 - 0.16 (row above 1.4, twice)
+    // Air prescribes none: not chlorine's 1.62, nor what the other window left, but 1.1 x 0.8 typed;
+    // Pb = 0.88 - 0.085 (row above 0.7, twice).
+    shared.FixedDesignPressure = 8.15;
     type({{"Combo1", "空气"}});
     press();
-    EXPECT_EQ(writeSingle(q.Pd), "1.62");
-    shared.FixedDesignPressure.reset();  // never set in this run: none
-    press();
-    EXPECT_EQ(q.Pd, 0.0f);
+    EXPECT_EQ(pressures(), Pressures("0.795", "0.88"));
+    EXPECT_EQ(q.memory.derived.steps.front().equation, "Pd = 1.1 × p_w（介质“空气”无规定的设计压力）");
 }
 
 TEST_F(Disc, AnotherMediumTypeTakesTheLiquefiedRouteAndTheFirstLayout) {
-    shared.FixedDesignPressure = 2.16;
-    type({{"Combo2", "压缩气"}});
+    type({{"Combo1", "液氨"}, {"Combo2", "压缩气"}});
     press();
     EXPECT_EQ(pressures(), Pressures("2", "2.16"));
     EXPECT_TRUE(form.isShown("Text5"));
@@ -234,8 +241,8 @@ TEST_F(Disc, AWorkingPressureBeyondSinglePrecisionIsAnOverflow) {
         EXPECT_EQ(std::get<FaultReport>(outcome).kind, FaultKind::Overflow);
         EXPECT_EQ(pressures(), Pressures("1.209", "1.319"));
     }
-    shared.FixedDesignPressure = 3.5e38;
-    type({{"Combo2", "无保温液化气"}, {"Combo1", "液化气"}});
+    // A liquefied gas without a prescribed design pressure takes 1.1 times the working pressure.
+    type({{"Combo2", "无保温液化气"}, {"Combo1", "液化气"}, {"Text2", "3.2e38"}});
     const Outcome liquefied = inputParameters(form, q, shared);
     ASSERT_TRUE(std::holds_alternative<FaultReport>(liquefied));
     EXPECT_EQ(std::get<FaultReport>(liquefied).step, Step::DesignPressure);
@@ -251,8 +258,8 @@ TEST_F(Disc, CompressedAirFromTheDefaultDisc) {
     for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(form.text(kOutputs[i]), expected[i]) << kOutputs[i];
     EXPECT_EQ(form.text("Text14"), "14.3067");
     EXPECT_EQ(form.text("Text2"), "0.8");
-    EXPECT_EQ(q.K, 0.65f);
-    EXPECT_EQ(q.T, 323.0f);
+    EXPECT_EQ(step("排放系数").result, "0.65");
+    EXPECT_EQ(step("气体温度").result, "323");
     EXPECT_EQ(shared.DesignTemperature, 50.0);
 }
 
@@ -269,10 +276,10 @@ TEST_F(Disc, LiquefiedGasRewritesTheWorkingPressureFromTheDesignPressure) {
     EXPECT_EQ(form.text("Text13"), "2");
     EXPECT_EQ(form.text("Text3"), "2.16");
     EXPECT_EQ(form.text("Text14"), "13.49693");  // written for every relief case
-    EXPECT_EQ(writeSingle(q.P), "2.1");
+    EXPECT_EQ(step("泄放压力（绝压）").result, "2.1");
 
     // The design pressure 1.1 as a float, divided by 1.1 in double precision: not 1.
-    q.Pd = 1.1f;
+    q.memory.derived.Pd = 1.1f;
     type({{"Text7", ""}});
     ASSERT_TRUE(isDone(calculate()));
     EXPECT_EQ(form.text("Text2"), "1.00000002167442");
@@ -302,19 +309,19 @@ TEST_F(Disc, ASecondCalculateComputesTheCapacityAgainFromTheInputsShown) {
     type({{"Combo1", "空气"}});
     press();
     ASSERT_TRUE(isDone(calculate()));
-    const float first = q.W;
+    EXPECT_EQ(form.text("Text7"), "3886.844");  // the float 3886.8435
     // W = 2.83e-3 rho v d^2: twice the velocity, twice the capacity (a doubling is exact in binary).
     type({{"Text6", "30"}});
     ASSERT_TRUE(isDone(calculate()));
-    EXPECT_EQ(q.W, 2 * first);
-    EXPECT_EQ(form.text("Text7"), writeSingle(2 * first));
+    EXPECT_EQ(form.text("Text7"), "7773.687");
 
     // With a typed capacity the working pressure and the density stay as they are, even liquefied.
     type({{"Combo2", "无保温液化气"}, {"Text2", "typed"}});
     press();
     const std::string density = form.text("Text14");
     type({{"Text7", "1000"}, {"Text1", "饱和气"}});
-    ASSERT_TRUE(isDone(calculate()));
+    // Pb was derived from a working pressure read as 0: said with the results.
+    EXPECT_EQ(test::noticeOf(calculate()), NoticeKind::ReadAsZero);
     EXPECT_EQ(form.text("Text2"), "typed");
     EXPECT_EQ(form.text("Text14"), density);
     EXPECT_EQ(form.text("Text7"), "1000");
@@ -322,21 +329,15 @@ TEST_F(Disc, ASecondCalculateComputesTheCapacityAgainFromTheInputsShown) {
 
 TEST_F(Disc, SaturatedVapourUsesTheSteamEquationOfItsPressure) {
     type({{"Text1", "饱和气"}, {"Text7", "1000"}});
-    for (const auto& [Pb, P] : {std::pair{9.9f, "10"}, {21.9f, "22"}}) {
-        q.Pb = Pb;
+    // W 1000, K 0.65: at P = 10 A = 1000 / (5.25 x 0.65 x 10) = 29.3040; at P = 22 the factor
+    // (229.2 x 22 - 7315) / (190.6 x 22 - 6895) = -2272.6 / -2701.8 = 0.841143 gives
+    // 1000 / (5.25 x 0.65 x 22) x 0.841143 = 13.3200 x 0.841143 = 11.2040.
+    for (const auto& [Pb, P, A] : {std::tuple{9.9f, "10", "29.30403"}, {21.9f, "22", "11.20404"}}) {
+        q.memory.derived.Pb = Pb;
         ASSERT_TRUE(isDone(calculate()));
-        EXPECT_EQ(writeSingle(q.P), P);
+        EXPECT_EQ(step("泄放压力（绝压）").result, P);
+        EXPECT_EQ(form.text("Text8"), A);
     }
-    q.Pb = 9.9f;
-    ASSERT_TRUE(isDone(calculate()));
-    SizingQuantities steam = q;
-    Mianji3(steam);
-    EXPECT_EQ(form.text("Text8"), writeSingle(steam.A));
-    q.Pb = 21.9f;
-    ASSERT_TRUE(isDone(calculate()));
-    steam = q;
-    Mianji4(steam);
-    EXPECT_EQ(form.text("Text8"), writeSingle(steam.A));
 }
 
 TEST(Bore, AndNominalSizeWithTheirBoundaries) {
@@ -358,7 +359,7 @@ TEST_F(Disc, ABoreAbove200LeavesTheNominalSizeEmpty) {
 
 TEST_F(Disc, UnknownPhasesUseTheCriticalGasEquation) {
     type({{"Text7", "1000"}, {"Text9", "1.4"}, {"Text10", "356"}, {"Text11", "28.96"}, {"Text12", "1"}});
-    q.Pb = 1;
+    q.memory.derived.Pb = 1;
     std::string gas;
     for (const char* phase : {"气体", "蒸气", ""}) {
         form.setText("Text1", phase);

@@ -13,7 +13,7 @@
 #include "disc/disc_controls.h"
 #include "disc/disc_input_rules.h"
 #include "form/memory_form.h"
-#include "form/messages.h"
+#include "sizing/messages.h"
 #include "valve/valve_calculation.h"
 #include "valve/valve_controls.h"
 #include "valve/valve_input_rules.h"

@@ -13,7 +13,7 @@
 #include "disc/disc_input_rules.h"
 #include "form/memory_form.h"
 #include "sheet/sheet.h"
-#include "sheet/sheet_check.h"
+#include "form/window_case.h"
 #include "valve/valve_calculation.h"
 #include "valve/valve_controls.h"
 #include "valve/valve_input_rules.h"
@@ -71,7 +71,7 @@ class ValveSheet : public testing::Test {
         return valve::calculate(form, q, shared);
     }
     Sheet sheet(const SheetHeader& header = {}) { return buildSheet(*q.memory.record, header, "9.8.7"); }
-    std::string why() { return whyNoSheet(q.memory, form).value_or(""); }
+    std::string why() { return whyNoResults(form, valve::description(), q.memory, ResultsUse::Print).value_or(""); }
 };
 
 TEST_F(ValveSheet, CompressedAirFromTheRecordOfItsCalculation) {
@@ -88,8 +88,8 @@ TEST_F(ValveSheet, CompressedAirFromTheRecordOfItsCalculation) {
     EXPECT_EQ(row(s, "2 设计条件", "安全阀型式"), (Row{"安全阀型式", "全启式", ""}));
     EXPECT_EQ(row(s, "2 设计条件", "泄放侧压力"), (Row{"泄放侧压力", "0.1", "MPa"}));
     EXPECT_EQ(row(s, "3 介质物性", "介质"), (Row{"介质", "—", "空气", "", "选定"}));
-    EXPECT_EQ(row(s, "3 介质物性", "气体特性系数"), (Row{"气体特性系数", "C", "356", "", "物性库"}));
-    EXPECT_EQ(row(s, "3 介质物性", "摩尔质量"), (Row{"摩尔质量", "M", "28.96", "kg/kmol", "物性库"}));
+    EXPECT_EQ(row(s, "3 介质物性", "气体特性系数"), (Row{"气体特性系数", "C", "356", "", "物性库（空气）"}));
+    EXPECT_EQ(row(s, "3 介质物性", "摩尔质量"), (Row{"摩尔质量", "M", "28.96", "kg/kmol", "物性库（空气）"}));
     EXPECT_EQ(row(s, "3 介质物性", "气化潜热")[4], "—");  // no value: no source
     EXPECT_EQ(row(s, "3 介质物性", "气体密度"),
               (Row{"气体密度", "ρ", "11.19179", "kg/m³", "计算值（见第 4 节）"}));
@@ -126,7 +126,7 @@ TEST_F(ValveSheet, ATypedCapacityAndAnOverwrittenPropertyAreSaidToBeTheUsers) {
               (Row{"安全泄放量（输入值）", "5000（输入 5000.0）", "kg/h"}));
     EXPECT_TRUE(holds(s, "4 计算过程", {"安全泄放量", "W", "W 为输入值", "—", "5000", "kg/h"}));
     EXPECT_EQ(row(s, "3 介质物性", "气体特性系数")[4], "用户输入");
-    EXPECT_EQ(row(s, "3 介质物性", "摩尔质量")[4], "物性库");
+    EXPECT_EQ(row(s, "3 介质物性", "摩尔质量")[4], "物性库（空气）");
     EXPECT_EQ(rows(s, "6 提示"),
               (std::vector<Row>{{"安全泄放量为输入值：W = 5000 kg/h，未按泄放工况计算。"}}));
     EXPECT_EQ(why(), "");  // the field shows the program's "5000" now, as the record has it
@@ -184,8 +184,9 @@ TEST_F(ValveSheet, NoSheetWithoutARecordOrOnceTheWindowChanged) {
     form.select("Option2");
     EXPECT_EQ(why(), "计算后窗口已改动：“安全阀型式”已由“全启式”改为“平面微启式”。" + again);
     form.select("Option1");
-    form.setText("Text3", "9");  // read by no step of this case
-    EXPECT_EQ(why(), "");
+    form.setText("Text3", "9");  // read by the calculation, though no step of this case uses it
+    EXPECT_EQ(why(), "计算后窗口已改动：“设计压力 MPa”已由“0.88”改为“9”。" + again);
+    form.setText("Text3", "0.88");
 
     valve::clear(form, q);
     EXPECT_EQ(why(), kNoRecord);
@@ -212,6 +213,9 @@ class DiscSheet : public testing::Test {
         EXPECT_TRUE(isDone(disc::calculate(form, q, shared)));
         return buildSheet(*q.memory.record, {}, "1");
     }
+    std::optional<std::string> noSheet() const {
+        return whyNoResults(form, disc::description(), q.memory, ResultsUse::Print);
+    }
 };
 
 TEST_F(DiscSheet, UninsulatedFireWithTheDerivationOfThePressures) {
@@ -222,7 +226,7 @@ TEST_F(DiscSheet, UninsulatedFireWithTheDerivationOfThePressures) {
     EXPECT_EQ(row(s, "2 设计条件", "容器外径"), (Row{"容器外径", "2000", "mm"}));
     EXPECT_EQ(row(s, "2 设计条件", "工作压力（输入参数项所用）"), Row{});  // computed here, from Pd
     EXPECT_EQ(row(s, "4 计算过程", "工作压力")[4], "1.96363644166426");
-    EXPECT_EQ(row(s, "3 介质物性", "形态"), (Row{"形态", "—", "饱和气", "", "物性库"}));
+    EXPECT_EQ(row(s, "3 介质物性", "形态"), (Row{"形态", "—", "饱和气", "", "物性库（液氨）"}));
     EXPECT_EQ(row(s, "3 介质物性", "气化潜热")[2], "1055.4");
     const std::vector<Row> steps = rows(s, "4 计算过程");
     ASSERT_GE(steps.size(), 2u);
@@ -259,28 +263,28 @@ TEST_F(DiscSheet, CompressedGasKeepsTheWorkingPressureItsBurstPressureCameFrom) 
     const Sheet s = calculated({{"Combo1", "空气"}}, {});
     EXPECT_EQ(row(s, "2 设计条件", "工作压力（输入参数项所用）"),
               (Row{"工作压力（输入参数项所用）", "0.8", "MPa"}));
-    EXPECT_EQ(whyNoSheet(q.memory, form), std::nullopt);
+    EXPECT_EQ(noSheet(), std::nullopt);
 
     type({{"Text2", "1"}});
-    EXPECT_EQ(whyNoSheet(q.memory, form).value_or(""),
+    EXPECT_EQ(noSheet().value_or(""),
               "计算后窗口已改动：“工作压力 MPa”已由“0.8”改为“1”。计算书只记录窗口所显示的计算，请重新按“计   "
               "  算”后再打印。");
     type({{"Text2", "0.8"}});
     disc::inputParameters(form, q, shared);
     ASSERT_TRUE(isDone(disc::calculate(form, q, shared)));
     disc::inputParameters(form, q, shared);  // changes no text, but Pb and Pd are derived anew
-    EXPECT_EQ(whyNoSheet(q.memory, form).value_or(""),
+    EXPECT_EQ(noSheet().value_or(""),
               "计算后又按了“输入参数项”，设计爆破压力和设计压力已重新确定。请重新按“计     算”后再打印。");
     form.select("Option4");
     ASSERT_TRUE(
         std::holds_alternative<Notice>(disc::calculate(form, q, shared)));  // asks for input parameters
-    EXPECT_EQ(whyNoSheet(q.memory, form), kNoRecord);
+    EXPECT_EQ(noSheet(), kNoRecord);
     disc::inputParameters(form, q, shared);
     ASSERT_TRUE(isDone(disc::calculate(form, q, shared)));
     EXPECT_EQ(row(buildSheet(*q.memory.record, {}, "1"), "5 结果与校核", "制造范围"),
               (Row{"制造范围", "—（反拱型不查制造范围）", ""}));
     disc::clear(form, q);
-    EXPECT_EQ(whyNoSheet(q.memory, form), kNoRecord);
+    EXPECT_EQ(noSheet(), kNoRecord);
 }
 
 TEST(SheetCaption, NamesAndUnitsAsTheSheetWritesThem) {

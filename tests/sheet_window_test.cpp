@@ -14,7 +14,7 @@
 
 #include "disc/disc_window.h"
 #include "form/memory_form.h"
-#include "sheet/sheet_check.h"
+#include "form/window_case.h"
 #include "sheet/sheet_document.h"
 #include "sheet/sheet_export.h"
 #include "sheet/sheet_window.h"

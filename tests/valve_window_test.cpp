@@ -119,7 +119,7 @@ TEST_F(ValveWindowTest, ClosingThroughTheFrameGivesAFreshWindowNextTime) {
     EXPECT_EQ(textOf(fresh, "Text2"), "0.8");
     EXPECT_EQ(textOf(fresh, "Text3"), "0.88");
     EXPECT_TRUE(shown(fresh, "Shape1"));
-    EXPECT_EQ(fresh->quantities().Pw, 0.0f);
+    EXPECT_EQ(fresh->quantities().memory.derived.Pw, 0.0f);
 }
 
 TEST_F(ValveWindowTest, ClearEmptiesTheSixResultsButNotTheGasDensity) {

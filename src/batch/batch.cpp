@@ -5,26 +5,18 @@
 #include <ostream>
 
 #include "csv.h"
-#include "disc/disc_input_rules.h"
-#include "form/memory_form.h"
-#include "form/messages.h"
-#include "valve/valve_input_rules.h"
+#include "devices/devices.h"
+#include "sizing/derivation.h"
+#include "sizing/messages.h"
 
 namespace orvane::batch {
 
 namespace {
 
-using casefile::CaseKey;
-using casefile::KeyKind;
-
-constexpr std::string_view kCapacityKey = "relief_capacity_kg_h";
-// The fields of the medium's properties: input parameters fills them from the catalogue, and a
-// value the row gives is typed again over what it wrote.
-constexpr std::string_view kPropertyControls[] = {"Text9", "Text10", "Text11", "Text12",
-                                                  "Text1", "Text18", "Text14"};
-
-bool isProperty(std::string_view control) {
-    return std::ranges::find(kPropertyControls, control) != std::end(kPropertyControls);
+// The fields input parameters fills and a value the row gives is put again over what it wrote: the
+// medium's properties and the gas density; then the relief capacity.
+bool givenOverDerivation(const FieldInfo& f) {
+    return f.role == Role::Property || f.field == Field::GasDensity || f.field == Field::ReliefCapacity;
 }
 
 std::string_view trimmed(std::string_view s) {
@@ -52,11 +44,12 @@ std::string withoutBlanks(std::string_view s) {
 
 // The key a column name gives: the key itself or the caption on the window, whose blanks need not
 // be typed as the window spaces them ("介质" for "介  质").
-const CaseKey* keyNamed(Device device, std::string_view name) {
-    if (const CaseKey* key = casefile::findKey(device, name)) return key;
+const FieldInfo* keyNamed(Device device, std::string_view name) {
+    const Description& d = devices::description(device);
+    if (const FieldInfo* f = d.byKey(name)) return f;
     const std::string bare = withoutBlanks(name);
-    for (const CaseKey& k : casefile::caseKeys(device)) {
-        if (withoutBlanks(casefile::keyCaption(device, k)) == bare) return &k;
+    for (const FieldInfo& f : d.fields()) {
+        if (withoutBlanks(f.caption) == bare) return &f;
     }
     return nullptr;
 }
@@ -74,86 +67,82 @@ std::string oneLine(std::string text) {
     return text;
 }
 
-// The option button whose caption the cell names, or an empty view.
-std::string_view optionNamed(Device device, std::string_view cell) {
-    const WindowTable& table = casefile::windowTableOf(device);
+// The caption of the option the cell names (its blanks need not be typed), or null.
+const OptionInfo* optionNamed(Device device, std::string_view cell) {
     const std::string wanted = withoutBlanks(cell);
-    for (std::string_view option : casefile::optionControls(device)) {
-        if (withoutBlanks(table.find(option)->text) == wanted) return option;
+    for (const OptionInfo& o : devices::description(device).options()) {
+        if (withoutBlanks(o.caption) == wanted) return &o;
     }
-    return {};
+    return nullptr;
 }
 
 std::string unknownOption(Device device, std::string_view cell) {
-    const WindowTable& table = casefile::windowTableOf(device);
     std::string text = std::string(device == Device::SafetyValve ? "未知的安全阀型式" : "未知的爆破片型式") +
                        "：“" + std::string(cell) + "”不是";
     bool first = true;
-    for (std::string_view option : casefile::optionControls(device)) {
+    for (const OptionInfo& o : devices::description(device).options()) {
         text += first ? "“" : "、“";
-        text += table.find(option)->text;
+        text += o.caption;
         text += "”";
         first = false;
     }
     return text + "之一，未计算。";
 }
 
-template <class Quantities, class InputParameters, class Calculate>
-RowResult sizeOn(const Columns& columns, const std::vector<std::string>& cells,
-                 InputParameters inputParameters, Calculate calculate) {
-    const Device device = columns.device();
-    const WindowTable& table = casefile::windowTableOf(device);
-    MemoryForm form(table);
-    Quantities q;
-    ProgramValues shared;
-    RowResult row;
+}  // namespace
 
+RowResult sizeRow(const Columns& columns, const std::vector<std::string>& cells) {
+    const Device device = columns.device();
+    const Description& d = devices::description(device);
+    RowResult row;
     const auto cell = [&](std::size_t i) -> std::string_view {
         if (i < cells.size()) return cells[i];
         return {};
     };
-    const auto finish = [&](const Outcome& outcome) {
-        std::size_t n = 0;
-        for (const CaseKey& k : casefile::caseKeys(device)) {
-            if (k.kind == KeyKind::Result && n < row.results.size()) row.results[n++] = form.text(k.control);
-        }
-        row.sized = isDone(outcome);
-        row.status = row.sized ? std::string(kSized) : oneLine(describe(outcome, table).text);
-        return row;
-    };
 
     // The option, the lists and the fields as the row gives them; an empty cell keeps the default.
+    Case c = devices::freshCase(device);
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        const CaseKey* key = columns.key(i);
-        if (key == nullptr || cell(i).empty()) continue;
-        if (key->kind == KeyKind::Option) {
-            const std::string_view option = optionNamed(device, cell(i));
-            if (option.empty()) {
+        const FieldInfo* f = columns.key(i);
+        if (f == nullptr || cell(i).empty()) continue;
+        if (f->role == Role::Option) {
+            const OptionInfo* option = optionNamed(device, cell(i));
+            if (option == nullptr) {
                 row.status = unknownOption(device, cell(i));
                 return row;
             }
-            form.select(option);
-        } else if (key->kind == KeyKind::Field) {
-            form.setText(key->control, cell(i));
+            c[f->field].text = option->caption;
+        } else if (!f->isResult()) {
+            c[f->field].text = cell(i);
         }
     }
-    const Outcome prepared = inputParameters(form, q, shared);
-    if (!isDone(prepared)) return finish(prepared);
-
+    ProgramValues shared;
+    const Derivation derivation = devices::derive(c, shared, Detail::ResultsOnly);
+    if (!isDone(derivation.outcome)) {
+        row.status = oneLine(describe(derivation.outcome).text);
+        return row;
+    }
+    applyDerivation(c, derivation);
     // What the row says of the medium wins over the catalogue; then a given relief capacity.
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        const CaseKey* key = columns.key(i);
-        if (key != nullptr && !cell(i).empty() && key->kind == KeyKind::Field && isProperty(key->control)) {
-            form.setText(key->control, cell(i));
-        }
+        const FieldInfo* f = columns.key(i);
+        if (f != nullptr && !cell(i).empty() && givenOverDerivation(*f)) c[f->field] = CaseValue{std::string(cell(i)), Source::Typed, {}};
     }
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        const CaseKey* key = columns.key(i);
-        if (key != nullptr && !cell(i).empty() && key->key == kCapacityKey)
-            form.setText(key->control, cell(i));
+    const CalculationRecord record = devices::size(c, shared, Detail::ResultsOnly);
+
+    // The results as the window would show them: what the calculation wrote over what was there.
+    std::size_t n = 0;
+    for (const FieldInfo& f : d.fields()) {
+        if (!f.isResult() || n == row.results.size()) continue;
+        const RecordResult* written = record.result(f.field);
+        row.results[n++] = written != nullptr ? written->text : c.text(f.field);
     }
-    return finish(calculate(form, q, shared));
+    row.sized = isDone(record.outcome);
+    row.status = row.sized ? std::string(kSized) : oneLine(describe(record.outcome).text);
+    return row;
 }
+
+namespace {
 
 bool allEmpty(const std::vector<std::string>& cells) {
     return std::ranges::all_of(cells, [](const std::string& c) { return c.empty(); });
@@ -165,10 +154,9 @@ Columns::Columns(Device device, const std::vector<std::string>& header) : device
     std::vector<std::string> unknown, results;
     for (std::size_t i = 0; i < header.size(); ++i) {
         const std::string_view name = trimmed(header[i]);
-        const CaseKey* key = name.empty() ? nullptr : keyNamed(device, name);
+        const FieldInfo* key = name.empty() ? nullptr : keyNamed(device, name);
         if (!name.empty() && key == nullptr) unknown.push_back(quoted(name));
-        if (key != nullptr && key->kind == KeyKind::Result && key->key != kCapacityKey)
-            results.push_back(quoted(name));
+        if (key != nullptr && key->role == Role::Result) results.push_back(quoted(name));
         for (std::size_t j = 0; key != nullptr && j < keys_.size(); ++j) {
             if (keys_[j] == key) {
                 throw BadTable("columns " + std::to_string(j + 1) + " and " + std::to_string(i + 1) +
@@ -185,7 +173,7 @@ Columns::Columns(Device device, const std::vector<std::string>& header) : device
     };
     if (!unknown.empty()) {
         throw BadTable("unknown column" + std::string(unknown.size() > 1 ? "s " : " ") + list(unknown) +
-                       " for the " + std::string(casefile::deviceName(device)) +
+                       " for the " + std::string(deviceName(device)) +
                        " (name a column by its key or by its caption on the window; see --template)");
     }
     if (!results.empty()) {
@@ -198,25 +186,10 @@ Columns::Columns(Device device, const std::vector<std::string>& header) : device
 std::array<std::string_view, 6> resultKeys(Device device) {
     std::array<std::string_view, 6> keys;
     std::size_t n = 0;
-    for (const CaseKey& k : casefile::caseKeys(device)) {
-        if (k.kind == KeyKind::Result && n < keys.size()) keys[n++] = k.key;
+    for (const FieldInfo& f : devices::description(device).fields()) {
+        if (f.isResult() && n < keys.size()) keys[n++] = f.key;
     }
     return keys;
-}
-
-RowResult sizeRow(const Columns& columns, const std::vector<std::string>& cells) {
-    if (columns.device() == Device::SafetyValve) {
-        return sizeOn<valve::ValveQuantities>(
-            columns, cells,
-            [](Form& f, valve::ValveQuantities& q, ProgramValues& s) {
-                return valve::inputParameters(f, q, s);
-            },
-            [](Form& f, valve::ValveQuantities& q, ProgramValues& s) { return valve::calculate(f, q, s); });
-    }
-    return sizeOn<disc::DiscQuantities>(
-        columns, cells,
-        [](Form& f, disc::DiscQuantities& q, ProgramValues& s) { return disc::inputParameters(f, q, s); },
-        [](Form& f, disc::DiscQuantities& q, ProgramValues& s) { return disc::calculate(f, q, s); });
 }
 
 Summary sizeTable(Device device, std::istream& in, std::ostream& out,
@@ -263,19 +236,11 @@ Summary sizeTable(Device device, std::istream& in, std::ostream& out,
 }
 
 void writeTemplate(Device device, std::ostream& out) {
-    const WindowTable& table = casefile::windowTableOf(device);
     std::vector<std::string> header, defaults;
-    for (const CaseKey& k : casefile::caseKeys(device)) {
-        if (k.kind == KeyKind::Result && k.key != kCapacityKey) continue;
-        header.emplace_back(k.key);
-        if (k.kind == KeyKind::Option) {
-            const auto options = casefile::optionControls(device);
-            const auto chosen =
-                std::ranges::find_if(options, [&](std::string_view o) { return table.find(o)->selected; });
-            defaults.emplace_back(chosen != options.end() ? table.find(*chosen)->text : "");
-        } else {
-            defaults.emplace_back(table.find(k.control)->text);
-        }
+    for (const FieldInfo& f : devices::description(device).fields()) {
+        if (f.role == Role::Result) continue;
+        header.push_back(f.key);
+        defaults.push_back(f.defaultText);
     }
     writeCsvRecord(out, header);
     writeCsvRecord(out, defaults);

@@ -2,11 +2,12 @@
 // Sizing a table of cases, one case per row, as an engineer would size each in a freshly opened
 // calculator window.
 //
-// Pipeline: CSV header -> the window's field of each column (by key or caption) -> for every row:
-// a fresh in-memory window, the row's option, lists and fields typed, input parameters, the row's
-// property values typed again, its relief capacity typed, Calculate -> the row as read, the six
-// results as the window shows them and a status (完成, or the window's message on one line).
-// Rows are read and written one at a time; nothing is kept from one row to the next.
+// Pipeline: CSV header -> the field of each column (by key or caption) -> for every row: the row as a
+// case (its option, lists and fields, each empty cell at the window's default), input parameters
+// derived, the row's property values and relief capacity over what they gave, the case sized -> the
+// row as read, the six results as the window would show them and a status (完成, or the window's
+// message on one line). No window is made; rows are read and written one at a time; nothing is kept
+// from one row to the next.
 
 #include <array>
 #include <cstdint>
@@ -17,7 +18,7 @@
 #include <string_view>
 #include <vector>
 
-#include "casefile/case_keys.h"
+#include "sizing/description.h"
 
 namespace orvane::batch {
 
@@ -41,12 +42,12 @@ class Columns {
 
     Device device() const { return device_; }
     std::size_t size() const { return keys_.size(); }
-    // The key read from column i, or null for a column carried along unread.
-    const casefile::CaseKey* key(std::size_t i) const { return keys_[i]; }
+    // The field read from column i, or null for a column carried along unread.
+    const FieldInfo* key(std::size_t i) const { return keys_[i]; }
 
   private:
     Device device_;
-    std::vector<const casefile::CaseKey*> keys_;
+    std::vector<const FieldInfo*> keys_;
 };
 
 struct RowResult {

@@ -4,11 +4,11 @@
 #include <charconv>
 #include <optional>
 
-#include "disc/disc_calculation.h"
+#include "devices/devices.h"
 #include "engine/number_text.h"
 #include "engine/numeric_fault.h"
 #include "form/memory_form.h"
-#include "valve/valve_calculation.h"
+#include "form/window_case.h"
 
 namespace orvane::casefile {
 
@@ -18,49 +18,23 @@ constexpr std::array<std::string_view, 2> kValveDerived = {"Pd_MPa", "Pw_MPa"};
 constexpr std::array<std::string_view, 2> kDiscDerived = {"Pb_MPa", "Pd_MPa"};
 constexpr std::array<std::string_view, 4> kProgramValues = {"fixed_design_pressure_MPa", "latent_heat_kJ_kg",
                                                             "design_temperature_C", "phase"};
+constexpr std::array<std::pair<Source, std::string_view>, 4> kSourceNames = {
+    {{Source::Typed, "typed"}, {Source::Catalogue, "catalogue"}, {Source::Derived, "derived"}, {Source::Computed, "computed"}}};
 
 struct UnitLabel {
     std::string_view label;
-    std::string_view key;
+    Field field;
 };
 // The unit labels that stand under a field's label and are shown and hidden with it.
 constexpr std::array<UnitLabel, 3> kValveUnits = {
-    {{"Label23", "latent_heat_kJ_kg"}, {"Label31", "gas_density_kg_m3"}, {"Label33", "back_pressure_abs_MPa"}}};
-constexpr std::array<UnitLabel, 2> kDiscUnits = {{{"Label23", "latent_heat_kJ_kg"}, {"Label31", "gas_density_kg_m3"}}};
+    {{"Label23", Field::LatentHeat}, {"Label31", Field::GasDensity}, {"Label33", Field::BackPressure}}};
+constexpr std::array<UnitLabel, 2> kDiscUnits = {{{"Label23", Field::LatentHeat}, {"Label31", Field::GasDensity}}};
 
 constexpr std::string_view kLamp = "Shape1";
-constexpr std::string_view kCapacityField = "Text7";
 
-std::span<const std::string_view> derivationInputs(Device device) {
-    return device == Device::SafetyValve ? std::span<const std::string_view>(valve::kDerivationInputs)
-                                         : std::span<const std::string_view>(disc::kDerivationInputs);
-}
-
-const CaseKey& optionKey(Device device) {
-    for (const CaseKey& k : caseKeys(device)) {
-        if (k.kind == KeyKind::Option) return k;
-    }
-    return caseKeys(device).front();
-}
-
-const CaseKey* keyOfControl(Device device, std::string_view control) {
-    for (const CaseKey& k : caseKeys(device)) {
-        if (k.kind != KeyKind::Option && k.control == control) return &k;
-    }
-    return nullptr;
-}
-
-std::string_view optionCaption(Device device, std::string_view option) {
-    const ControlRow* c = windowTableOf(device).find(option);
-    return c != nullptr ? c->text : std::string_view();
-}
-
-std::string selectedCaption(Device device, const Form& form) {
-    for (std::string_view option : optionControls(device)) {
-        if (form.isSelected(option)) return std::string(optionCaption(device, option));
-    }
-    return {};
-}
+// The fields a case file holds as inputs and whose shown state it keeps.
+bool isInput(const FieldInfo& f) { return !f.isResult(); }
+bool hasView(const FieldInfo& f) { return isInput(f) && f.role != Role::Option; }
 
 std::string optionalText(const std::optional<double>& value) { return value ? exactText(*value) : std::string(); }
 
@@ -84,6 +58,26 @@ const std::string& at(const Texts& texts, std::string_view key) {
     return it == texts.end() ? kNone : it->second;
 }
 
+std::array<float*, 2> derivedOf(Device device, Derived& d) {
+    if (device == Device::SafetyValve) return {&d.Pd, &d.Pw};
+    return {&d.Pb, &d.Pd};
+}
+
+// The derivation a case's data holds, with the pressures as its float texts give them.
+Derived derivedOf(const CaseData& data) {
+    const Description& desc = devices::description(data.device);
+    Derived d;
+    if (data.derivedDone) {
+        for (Field f : desc.derivationInputs()) d.basis.emplace_back(f, at(data.basis, desc.info(f).key));
+        d.serial = 1;
+    }
+    const std::array<float*, 2> pressures = derivedOf(data.device, d);
+    const std::span<const std::string_view> names = derivedNames(data.device);
+    for (std::size_t i = 0; i < names.size(); ++i) *pressures[i] = static_cast<float>(numberOf(at(data.derived, names[i])));
+    d.steps = data.derivation;
+    return d;
+}
+
 }  // namespace
 
 std::span<const std::string_view> derivedNames(Device device) {
@@ -93,18 +87,32 @@ std::span<const std::string_view> derivedNames(Device device) {
 
 std::span<const std::string_view> programValueNames() { return kProgramValues; }
 
+std::string_view sourceName(Source source) {
+    for (const auto& [s, name] : kSourceNames) {
+        if (s == source) return name;
+    }
+    return "typed";
+}
+
+std::optional<Source> sourceNamed(std::string_view name) {
+    for (const auto& [s, n] : kSourceNames) {
+        if (n == name) return s;
+    }
+    return std::nullopt;
+}
+
 std::vector<std::pair<std::string_view, std::string>> viewControls(Device device) {
     std::vector<std::pair<std::string_view, std::string>> out;
-    const WindowTable& table = windowTableOf(device);
-    for (const CaseKey& k : caseKeys(device)) {
-        if (k.kind != KeyKind::Field) continue;
-        out.emplace_back(k.control, std::string(k.key));
-        const ControlRow* c = table.find(k.control);
-        if (c != nullptr && !c->label.empty()) out.emplace_back(c->label, std::string(k.key) + ".label");
+    const WindowTable& table = devices::windowTable(device);
+    for (const FieldInfo& f : devices::description(device).fields()) {
+        if (!hasView(f)) continue;
+        out.emplace_back(f.control, f.key);
+        const ControlRow* c = table.find(f.control);
+        if (c != nullptr && !c->label.empty()) out.emplace_back(c->label, f.key + ".label");
     }
     const std::span<const UnitLabel> units =
         device == Device::SafetyValve ? std::span<const UnitLabel>(kValveUnits) : std::span<const UnitLabel>(kDiscUnits);
-    for (const UnitLabel& u : units) out.emplace_back(u.label, std::string(u.key) + ".unit");
+    for (const UnitLabel& u : units) out.emplace_back(u.label, devices::description(device).info(u.field).key + ".unit");
     return out;
 }
 
@@ -128,45 +136,38 @@ std::string exactText(double value) {
     return out;
 }
 
-CaseData capture(Device device, const Form& form, std::span<const float> derived, const CalculatorMemory& memory,
-                 const ProgramValues& shared) {
+CaseData capture(Device device, const Form& form, const CalculatorMemory& memory, const ProgramValues& shared) {
     CaseData d;
     d.device = device;
-    const WindowTable& table = windowTableOf(device);
-    for (const CaseKey& k : caseKeys(device)) {
-        switch (k.kind) {
-            case KeyKind::Field: d.inputs.emplace(k.key, form.text(k.control)); break;
-            case KeyKind::Option: d.inputs.emplace(k.key, selectedCaption(device, form)); break;
-            case KeyKind::Result: d.results.emplace(k.key, form.text(k.control)); break;
-        }
+    const Description& desc = devices::description(device);
+    const WindowTable& table = devices::windowTable(device);
+    const Case c = readCase(form, desc, memory);
+    for (const FieldInfo& f : desc.fields()) {
+        const CaseValue& v = c[f.field];
+        (isInput(f) ? d.inputs : d.results).emplace(f.key, v.text);
+        if (v.source != Source::Typed) d.written.emplace(f.key, WrittenText{v.text, v.source, v.origin});
     }
-    d.capacityTyped = capacityTyped(form.text(kCapacityField), memory);
     d.lampLit = form.isShown(kLamp);
     for (const auto& [control, view] : viewControls(device)) {
         if (form.isShown(control)) d.shown.insert(view);
-        const ControlRow* c = table.find(control);
+        const ControlRow* row = table.find(control);
         const int top = form.top(control);
-        if (c != nullptr && top != c->at.top) d.moved.emplace(view, writeInteger(top));
+        if (row != nullptr && top != row->at.top) d.moved.emplace(view, writeInteger(top));
     }
 
-    const std::span<const std::string_view> inputs = derivationInputs(device);
-    const FieldTexts basis = memory.basis ? *memory.basis : textsAtOpen(table, inputs);
-    for (const auto& [control, text] : basis) {
-        if (control.starts_with("Option")) {
-            if (text == "1") d.basis[std::string(optionKey(device).key)] = optionCaption(device, control);
-            else d.basis.try_emplace(std::string(optionKey(device).key));
-        } else if (const CaseKey* k = keyOfControl(device, control)) {
-            d.basis.emplace(k->key, text);
+    d.derivedDone = memory.derived.serial > 0 || !memory.derived.basis.empty();
+    for (Field f : desc.derivationInputs()) {
+        std::string text = desc.info(f).defaultText;
+        for (const auto& [field, then] : memory.derived.basis) {
+            if (field == f) text = then;
         }
+        d.basis.emplace(desc.info(f).key, std::move(text));
     }
-    for (const auto& [control, text] : memory.catalogue) {
-        if (const CaseKey* k = keyOfControl(device, control)) d.catalogue.emplace(k->key, text);
-    }
+    Derived derived = memory.derived;
+    const std::array<float*, 2> pressures = derivedOf(device, derived);
     const std::span<const std::string_view> names = derivedNames(device);
-    for (std::size_t i = 0; i < names.size() && i < derived.size(); ++i) {
-        d.derived.emplace(names[i], writeSingle(derived[i]));
-    }
-    d.derivation = memory.derivation;
+    for (std::size_t i = 0; i < names.size(); ++i) d.derived.emplace(names[i], writeSingle(*pressures[i]));
+    d.derivation = memory.derived.steps;
     d.programValues.emplace(kProgramValues[0], optionalText(shared.FixedDesignPressure));
     d.programValues.emplace(kProgramValues[1], optionalText(shared.LatentHeat));
     d.programValues.emplace(kProgramValues[2], optionalText(shared.DesignTemperature));
@@ -174,110 +175,101 @@ CaseData capture(Device device, const Form& form, std::span<const float> derived
     return d;
 }
 
-CaseData capture(const Form& form, const valve::ValveQuantities& q, const ProgramValues& shared) {
-    const std::array<float, 2> derived = {q.Pd, q.Pw};
-    return capture(Device::SafetyValve, form, derived, q.memory, shared);
-}
+namespace {
 
-CaseData capture(const Form& form, const disc::DiscQuantities& q, const ProgramValues& shared) {
-    const std::array<float, 2> derived = {q.Pb, q.Pd};
-    return capture(Device::BurstingDisc, form, derived, q.memory, shared);
-}
-
-void restore(const CaseData& data, Form& form, std::span<float> derived, CalculatorMemory& memory,
-             ProgramValues& shared, bool withProgramValues) {
-    const Device device = data.device;
-    const WindowTable& table = windowTableOf(device);
-    const std::string& option = at(data.inputs, optionKey(device).key);
-    for (std::string_view o : optionControls(device)) {
-        if (optionCaption(device, o) == option) form.select(o);
+// The case's inputs with their owners and the derivation as the data holds it.
+Case storedCase(const CaseData& data) {
+    Case c;
+    c.device = data.device;
+    for (const FieldInfo& f : devices::description(data.device).fields()) {
+        CaseValue& v = c[f.field];
+        v.text = at(isInput(f) ? data.inputs : data.results, f.key);
+        const auto w = data.written.find(f.key);
+        if (w != data.written.end() && w->second.text == v.text && !v.text.empty()) {
+            v.source = w->second.source;
+            v.origin = w->second.origin;
+        }
     }
-    for (const CaseKey& k : caseKeys(device)) {
-        if (k.kind == KeyKind::Field) form.setText(k.control, at(data.inputs, k.key));
-        if (k.kind == KeyKind::Result) form.setText(k.control, at(data.results, k.key));
+    c.derived = derivedOf(data);
+    return c;
+}
+
+// Derives the bursting disc's pressures again from the inputs they were derived from: the mismatch
+// when they do not give the texts the case holds, otherwise the derivation with exact pressures.
+void deriveAgain(const CaseData& data, const ProgramValues& shared, Case& c) {
+    if (data.device != Device::BurstingDisc || !data.derivedDone) return;
+    Case basis = c;
+    for (const auto& [field, text] : c.derived.basis) {
+        if (basis[field].text != text) basis[field] = CaseValue{text, Source::Typed, {}};
+    }
+    ProgramValues scratch = shared;
+    const Derivation again = devices::derive(basis, scratch);
+    const char* what[] = {"设计爆破压力 Pb", "设计压力 Pd"};
+    const std::pair<const char*, float> values[] = {{"Pb_MPa", again.derived.Pb}, {"Pd_MPa", again.derived.Pd}};
+    for (std::size_t i = 0; i < std::size(values); ++i) {
+        const std::string fresh = isDone(again.outcome) ? writeSingle(values[i].second) : "（无法得出）";
+        if (fresh != at(data.derived, values[i].first)) {
+            c.derived.mismatch = Mismatch{what[i], at(data.derived, values[i].first), fresh};
+            return;
+        }
+    }
+    const std::vector<std::pair<Field, std::string>> held = c.derived.basis;
+    c.derived = again.derived;
+    c.derived.basis = held;
+    c.derived.serial = 1;
+}
+
+}  // namespace
+
+Case sizingCase(const CaseData& data, const ProgramValues& shared) {
+    Case c = storedCase(data);
+    deriveAgain(data, shared, c);
+    return c;
+}
+
+ProgramValues programValuesOf(const CaseData& data) {
+    ProgramValues shared;
+    shared.FixedDesignPressure = optionalNumber(at(data.programValues, kProgramValues[0]));
+    shared.LatentHeat = optionalNumber(at(data.programValues, kProgramValues[1]));
+    shared.DesignTemperature = optionalNumber(at(data.programValues, kProgramValues[2]));
+    const std::string& phase = at(data.programValues, kProgramValues[3]);
+    shared.PhaseText = phase.empty() ? std::nullopt : std::optional<std::string>(phase);
+    return shared;
+}
+
+Restored restore(const CaseData& data, Form& form, CalculatorMemory& memory, ProgramValues& shared,
+                 bool withProgramValues) {
+    const Device device = data.device;
+    const Description& desc = devices::description(device);
+    const WindowTable& table = devices::windowTable(device);
+    if (withProgramValues) shared = programValuesOf(data);
+    const Case c = sizingCase(data, shared);
+    if (const OptionInfo* o = desc.option(c.text(Field::DeviceType))) form.select(o->control);
+    memory.written = {};
+    for (const FieldInfo& f : desc.fields()) {
+        if (f.role == Role::Option) continue;
+        writeField(form, desc, memory, f.field, c[f.field]);
     }
     for (const auto& [control, view] : viewControls(device)) {
         form.setShown(control, data.shown.contains(view));
-        const ControlRow* c = table.find(control);
+        const ControlRow* row = table.find(control);
         const auto moved = data.moved.find(view);
         const std::optional<int> movedTop =
             moved != data.moved.end() ? wholeNumber(numberOf(moved->second), 0, kLargestTop) : std::nullopt;
-        const int top = movedTop.value_or(c->at.top);
+        const int top = movedTop.value_or(row->at.top);
         if (form.top(control) != top) form.setTop(control, top);
     }
-
-    FieldTexts basis;
-    for (std::string_view control : derivationInputs(device)) {
-        if (control.starts_with("Option")) {
-            basis.emplace_back(control, optionCaption(device, control) == at(data.basis, optionKey(device).key) ? "1" : "0");
-        } else if (const CaseKey* k = keyOfControl(device, control)) {
-            basis.emplace_back(control, at(data.basis, k->key));
-        }
-    }
-    memory.basis = std::move(basis);
-    memory.catalogue.clear();
-    for (std::string_view control : kPropertyFields) {
-        const CaseKey* k = keyOfControl(device, control);
-        if (k == nullptr) continue;
-        const auto it = data.catalogue.find(k->key);
-        if (it != data.catalogue.end()) memory.catalogue.emplace_back(control, it->second);
-    }
-    const std::string capacity = form.text(kCapacityField);
-    if (!data.capacityTyped && !capacity.empty()) memory.programCapacity = capacity;
-    else memory.programCapacity.reset();
-    memory.derivation = data.derivation;
+    memory.derived = c.derived;
     memory.record.reset();
-
-    const std::span<const std::string_view> names = derivedNames(device);
-    for (std::size_t i = 0; i < names.size() && i < derived.size(); ++i) {
-        derived[i] = static_cast<float>(numberOf(at(data.derived, names[i])));
-    }
-    if (withProgramValues) {
-        shared.FixedDesignPressure = optionalNumber(at(data.programValues, kProgramValues[0]));
-        shared.LatentHeat = optionalNumber(at(data.programValues, kProgramValues[1]));
-        shared.DesignTemperature = optionalNumber(at(data.programValues, kProgramValues[2]));
-        const std::string& phase = at(data.programValues, kProgramValues[3]);
-        shared.PhaseText = phase.empty() ? std::nullopt : std::optional<std::string>(phase);
-    }
-    form.setShown(kLamp, data.lampLit);  // last: an edit above may have lit it
-}
-
-void restore(const CaseData& data, Form& form, valve::ValveQuantities& q, ProgramValues& shared,
-             bool withProgramValues) {
-    std::array<float, 2> derived = {q.Pd, q.Pw};
-    restore(data, form, derived, q.memory, shared, withProgramValues);
-    q.Pd = derived[0];
-    q.Pw = derived[1];
-}
-
-void restore(const CaseData& data, Form& form, disc::DiscQuantities& q, ProgramValues& shared,
-             bool withProgramValues) {
-    std::array<float, 2> derived = {q.Pb, q.Pd};
-    restore(data, form, derived, q.memory, shared, withProgramValues);
-    q.Pb = derived[0];
-    q.Pd = derived[1];
+    memory.calculatedFrom.clear();
+    form.setShown(kLamp, data.lampLit || c.derived.mismatch.has_value());  // last: an edit above may have lit it
+    return {c.derived.mismatch};
 }
 
 CaseData freshCase(Device device, const ProgramValues& shared) {
-    const MemoryForm form(windowTableOf(device));
+    const MemoryForm form(devices::windowTable(device));
     const CalculatorMemory memory;
-    const std::array<float, 2> derived = {0, 0};
-    return capture(device, form, derived, memory, shared);
-}
-
-std::string resultsTable(Device device, const Form& form) {
-    std::string out = "项目\t数值\t单位\n";
-    for (const CaseKey& k : caseKeys(device)) {
-        if (k.kind != KeyKind::Result) continue;
-        // The caption names the quantity, then its unit after a blank: "安全泄放量 kg/h".
-        const std::string_view caption = keyCaption(device, k);
-        const std::size_t blank = caption.find(' ');
-        std::string_view name = caption.substr(0, blank);
-        std::string_view unit = blank == std::string_view::npos ? std::string_view() : caption.substr(blank);
-        while (!unit.empty() && unit.front() == ' ') unit.remove_prefix(1);
-        out.append(name).append("\t").append(form.text(k.control)).append("\t").append(unit).append("\n");
-    }
-    return out;
+    return capture(device, form, memory, shared);
 }
 
 }  // namespace orvane::casefile

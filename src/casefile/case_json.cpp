@@ -8,7 +8,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <QStringDecoder>
+#include <algorithm>
 
+#include "devices/devices.h"
 #include "engine/number_text.h"
 #include "engine/numeric_fault.h"
 
@@ -18,6 +21,12 @@ namespace {
 
 QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 std::string s(const QString& text) { return text.toStdString(); }
+
+const std::string& at(const Texts& texts, std::string_view key) {
+    static const std::string kNone;
+    const auto it = texts.find(key);
+    return it == texts.end() ? kNone : it->second;
+}
 
 QString windowName(Device device) { return device == Device::SafetyValve ? "安全阀" : "爆破片"; }
 
@@ -42,9 +51,9 @@ public:
     explicit Reader(Device device) : device_(device) {}
 
     QString what(const QString& key) const {
-        const CaseKey* k = findKey(device_, s(key));
-        if (k == nullptr) return "“" + key + "”";
-        return "“" + q(keyCaption(device_, *k)) + "”（" + key + "）";
+        const FieldInfo* f = devices::description(device_).byKey(s(key));
+        if (f == nullptr) return "“" + key + "”";
+        return "“" + q(f->caption) + "”（" + key + "）";
     }
 
     QJsonValue need(const QJsonObject& o, const QString& key, const QString& where) const {
@@ -98,12 +107,13 @@ CaseData read(const QJsonObject& root, std::optional<Device> window) {
                       (format.isString() ? "，文件中为“" + format.toString() + "”。" : "，文件中没有。")};
     }
     // The version is checked as a number before it is made a whole one: a file may hold any number.
-    const QJsonValue version = root.value("version");
-    const double number = version.isDouble() ? version.toDouble() : 0;
-    if (!version.isDouble() || number < 1 || std::trunc(number) != number) {
+    const QJsonValue versionValue = root.value("version");
+    const double number = versionValue.isDouble() ? versionValue.toDouble() : 0;
+    if (!versionValue.isDouble() || number < 1 || std::trunc(number) != number) {
         throw Refusal{"案例文件的版本号缺少或不是正整数。"};
     }
-    if (!wholeNumber(number, 1, kFormatVersion)) {
+    const std::optional<int> version = wholeNumber(number, 1, kFormatVersion);
+    if (!version) {
         throw Refusal{"案例文件的版本为 " + QString::fromStdString(writeDouble(number)) + "，本程序只能读取版本 " +
                       QString::number(kFormatVersion) + " 及以前的案例文件：请用更新的 Orvane 打开。"};
     }
@@ -121,26 +131,22 @@ CaseData read(const QJsonObject& root, std::optional<Device> window) {
     }
 
     const Reader r(*device);
+    const Description& desc = devices::description(*device);
     CaseData d;
     d.device = *device;
     const QJsonObject inputs = r.part(root, "inputs");
     const QJsonObject results = r.part(root, "results");
-    for (const CaseKey& k : caseKeys(*device)) {
-        if (k.kind == KeyKind::Result) {
-            d.results.emplace(k.key, s(r.text(results, q(k.key), "结果")));
+    for (const FieldInfo& f : desc.fields()) {
+        if (f.isResult()) {
+            d.results.emplace(f.key, s(r.text(results, q(f.key), "结果")));
             continue;
         }
-        const QString t = r.text(inputs, q(k.key));
-        if (k.kind == KeyKind::Option) {
-            bool known = false;
-            for (std::string_view o : optionControls(*device)) {
-                known = known || q(windowTableOf(*device).find(o)->text) == t;
-            }
-            if (!known) throw Refusal{"案例文件中" + r.what(q(k.key)) + "的值“" + t + "”不是窗口上的一种型式。"};
+        const QString t = r.text(inputs, q(f.key));
+        if (f.role == Role::Option && desc.option(s(t)) == nullptr) {
+            throw Refusal{"案例文件中" + r.what(q(f.key)) + "的值“" + t + "”不是窗口上的一种型式。"};
         }
-        d.inputs.emplace(k.key, s(t));
+        d.inputs.emplace(f.key, s(t));
     }
-    d.capacityTyped = r.flag(root, "relief_capacity_typed");
     d.lampLit = r.flag(root, "lamp_lit");
 
     // Layout: names this window does not have are ignored.
@@ -163,12 +169,9 @@ CaseData read(const QJsonObject& root, std::optional<Device> window) {
 
     const QJsonObject ip = r.part(root, "input_parameters");
     const QJsonObject basis = r.part(ip, "basis");
-    for (const CaseKey& k : caseKeys(*device)) {
-        if (basis.contains(q(k.key))) d.basis.emplace(k.key, s(r.text(basis, q(k.key), "输入参数项所用的")));
-    }
-    const QJsonObject catalogue = r.part(ip, "catalogue");
-    for (const CaseKey& k : caseKeys(*device)) {
-        if (catalogue.contains(q(k.key))) d.catalogue.emplace(k.key, s(r.text(catalogue, q(k.key), "介质库填入的")));
+    for (Field f : desc.derivationInputs()) {
+        const std::string& key = desc.info(f).key;
+        if (basis.contains(q(key))) d.basis.emplace(key, s(r.text(basis, q(key), "输入参数项所用的")));
     }
     const QJsonObject derived = r.part(ip, "derived");
     for (std::string_view name : derivedNames(*device)) {
@@ -183,6 +186,48 @@ CaseData read(const QJsonObject& root, std::optional<Device> window) {
             step.*kStepMembers[i] = s(r.text(v.toObject(), q(kStepFields[i]), "步骤的"));
         }
         d.derivation.push_back(std::move(step));
+    }
+
+    const auto shownText = [&d](const std::string& key) -> const std::string& {
+        const auto in = d.inputs.find(key);
+        return in != d.inputs.end() ? in->second : d.results.find(key)->second;
+    };
+    if (*version >= 2) {
+        d.derivedDone = r.flag(ip, "done");
+        // Whose each text the program wrote is: only those the fields still show are kept.
+        const QJsonObject written = r.part(root, "written");
+        for (auto it = written.begin(); it != written.end(); ++it) {
+            const FieldInfo* f = desc.byKey(s(it.key()));
+            if (f == nullptr || f->role == Role::Option) continue;
+            if (!it.value().isObject()) throw Refusal{"案例文件中“written”的" + r.what(it.key()) + "应为一组键和值。"};
+            const QJsonObject w = it.value().toObject();
+            const QString text = r.text(w, "text", "“written”中的");
+            const std::optional<Source> source = sourceNamed(s(r.text(w, "source", "“written”中的")));
+            if (!source || *source == Source::Typed) {
+                throw Refusal{"案例文件中“written”的" + r.what(it.key()) + "的来源应为 catalogue、derived 或 computed。"};
+            }
+            const QString origin = w.contains("medium") ? r.text(w, "medium", "“written”中的") : QString();
+            if (!text.isEmpty() && s(text) == shownText(f->key)) d.written.emplace(f->key, WrittenText{s(text), *source, s(origin)});
+        }
+    } else {
+        // Version 1 kept the property texts input parameters wrote from the catalogue, and whether W
+        // was typed; every other result a calculation wrote.
+        const QJsonObject catalogue = r.part(ip, "catalogue");
+        const std::string& medium = at(d.basis, "medium");
+        for (Field f : kPropertyFields) {
+            const std::string& key = desc.info(f).key;
+            if (!catalogue.contains(q(key))) continue;
+            const std::string text = s(r.text(catalogue, q(key), "介质库填入的"));
+            if (!text.empty() && text == shownText(key)) d.written.emplace(key, WrittenText{text, Source::Catalogue, medium});
+        }
+        const bool typed = r.flag(root, "relief_capacity_typed");
+        for (const FieldInfo& f : desc.fields()) {
+            const std::string& text = shownText(f.key);
+            if (f.isResult() && !text.empty() && !(typed && f.field == Field::ReliefCapacity)) {
+                d.written.emplace(f.key, WrittenText{text, Source::Computed, {}});
+            }
+        }
+        d.derivedDone = std::ranges::any_of(d.derived, [](const auto& kv) { return readNumber(kv.second) != 0; });
     }
 
     const QJsonObject values = r.part(root, "program_values");
@@ -203,15 +248,23 @@ QByteArray caseJson(const CaseData& d) {
     root.insert("window", q(deviceName(d.device)));
     root.insert("inputs", object(d.inputs));
     root.insert("results", object(d.results));
-    root.insert("relief_capacity_typed", d.capacityTyped);
+    QJsonObject written;
+    for (const auto& [key, w] : d.written) {
+        QJsonObject o;
+        o.insert("text", q(w.text));
+        o.insert("source", q(sourceName(w.source)));
+        if (!w.origin.empty()) o.insert("medium", q(w.origin));
+        written.insert(q(key), o);
+    }
+    root.insert("written", written);
     root.insert("lamp_lit", d.lampLit);
     QJsonArray shown;
     for (const std::string& v : d.shown) shown.append(q(v));
     root.insert("shown", shown);
     root.insert("moved", object(d.moved));
     QJsonObject ip;
+    ip.insert("done", d.derivedDone);
     ip.insert("basis", object(d.basis));
-    ip.insert("catalogue", object(d.catalogue));
     ip.insert("derived", object(d.derived));
     QJsonArray steps;
     for (const RecordStep& step : d.derivation) {
@@ -229,6 +282,13 @@ CaseRead parseCase(const QByteArray& bytes, std::optional<Device> window) {
     if (bytes.size() > kMaxCaseFileBytes) {
         return {std::nullopt, "文件太大（" + QString::number(bytes.size()) + " 字节），不是 Orvane 的案例文件：案例文件不超过 " +
                                   QString::number(kMaxCaseFileBytes) + " 字节。"};
+    }
+    // A case file is UTF-8: one saved in another encoding (GBK ...) is told as such, not as bad JSON.
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    (void)QString(utf8.decode(bytes));
+    if (utf8.hasError()) {
+        return {std::nullopt, "这不是 UTF-8 编码的文本文件：Orvane 的案例文件是 UTF-8 编码的 JSON 文本，此文件可能以 GBK "
+                              "等其他编码保存或已损坏。"};
     }
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);

@@ -6,16 +6,22 @@
 // replaces a file whole or not at all. Qt Core only.
 //
 // {
-//   "format": "orvane-case", "version": 1, "window": "valve",
+//   "format": "orvane-case", "version": 2, "window": "valve",
 //   "inputs": {"medium": "空气", "working_pressure_MPa": "0.8", "valve_type": "全 启 式", ...},
-//   "results": {"relief_capacity_kg_h": "6140.24", ...},
-//   "relief_capacity_typed": false, "lamp_lit": false,
+//   "results": {"relief_capacity_kg_h": "3040.586", ...},
+//   "written": {"k": {"text": "1.4", "source": "catalogue", "medium": "空气"},
+//               "relief_capacity_kg_h": {"text": "3040.586", "source": "computed"}, ...},
+//   "lamp_lit": false,
 //   "shown": ["inlet_inner_diameter_mm", "inlet_inner_diameter_mm.label", ...],
 //   "moved": {"seal_half_cone_angle_deg": "2393", ...},
-//   "input_parameters": {"basis": {...}, "catalogue": {...}, "derived": {"Pd_MPa": "0.88", ...},
+//   "input_parameters": {"done": true, "basis": {...}, "derived": {"Pd_MPa": "0.88", ...},
 //                        "steps": [{"name": ..., "symbol": ..., ...}]},
 //   "program_values": {"fixed_design_pressure_MPa": "0.840000012516975", "phase": "气体", ...}
 // }
+//
+// "written" names the texts the program wrote that the fields still show, and whose they are: the
+// catalogue's for a medium, derived by input parameters, or computed. Every other text is the user's.
+// Version 1 files (without it) open too: their catalogue texts, and results as computed.
 
 #include <QByteArray>
 #include <QString>

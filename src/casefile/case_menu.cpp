@@ -23,6 +23,7 @@
 #include "case_json.h"
 #include "form/calculator_window.h"
 #include "form/qt_texts.h"
+#include "form/window_case.h"
 #include "help_text.h"
 
 namespace orvane::casefile {
@@ -44,8 +45,7 @@ CaseData windowPart(CaseData data) {
 
 }  // namespace
 
-CaseMenu::CaseMenu(CalculatorWindow& window, std::array<float*, 2> derived)
-    : QObject(&window), window_(window), derived_(derived) {
+CaseMenu::CaseMenu(CalculatorWindow& window) : QObject(&window), window_(window) {
     setObjectName("caseMenu");
     buildMenus();
     saved_ = captureWindow();
@@ -54,8 +54,7 @@ CaseMenu::CaseMenu(CalculatorWindow& window, std::array<float*, 2> derived)
 }
 
 CaseData CaseMenu::captureWindow() const {
-    const std::array<float, 2> derived = {*derived_[0], *derived_[1]};
-    return capture(window_.device(), window_.form(), derived, window_.memory(), window_.shared());
+    return capture(window_.device(), window_.form(), window_.memory(), window_.shared());
 }
 
 bool CaseMenu::isModified() const { return windowPart(captureWindow()) != windowPart(saved_); }
@@ -158,11 +157,17 @@ bool CaseMenu::newCase() {
 QString CaseMenu::openFile(const QString& path) {
     const CaseRead read = readCaseFile(path, window_.device());
     if (!read.data) return read.message;
-    restoreCase(*read.data, true);
+    const Restored restored = restoreCase(*read.data, true);
     path_ = QFileInfo(path).absoluteFilePath();
     saved_ = captureWindow();
     rememberRecent(path_);
     updateTitle();
+    if (restored.mismatch) {
+        const Mismatch& m = *restored.mismatch;
+        window_.showMessage("输入参数项的结果与输入不符",
+                            "案例中“" + m.what + "”为“" + m.stored + "”，按案例的输入重新得出为“" + m.again +
+                                "”。已保留案例中的数值并点亮红灯：请先按“输入参数项”，再按“计     算”。");
+    }
     return {};
 }
 
@@ -206,7 +211,13 @@ void CaseMenu::openWithDialog() {
 }
 
 void CaseMenu::copyResults() {
-    QGuiApplication::clipboard()->setText(qt(resultsTable(window_.device(), window_.form())));
+    const std::optional<std::string> why =
+        whyNoResults(window_.form(), window_.description(), window_.memory(), ResultsUse::Copy);
+    if (why) {
+        window_.showMessage("复制结果", *why);
+        return;
+    }
+    QGuiApplication::clipboard()->setText(qt(resultsTable(*window_.memory().record, window_.description())));
 }
 
 QStringList CaseMenu::recentFiles() { return settings().value(kRecentKey).toStringList(); }
@@ -244,14 +255,12 @@ void CaseMenu::showFault(const QString& title, const QString& message) {
     box->open();
 }
 
-void CaseMenu::restoreCase(const CaseData& data, bool withProgramValues) {
+Restored CaseMenu::restoreCase(const CaseData& data, bool withProgramValues) {
     restoring_ = true;
-    std::array<float, 2> derived = {*derived_[0], *derived_[1]};
-    restore(data, window_.form(), derived, window_.memory(), window_.shared(), withProgramValues);
-    *derived_[0] = derived[0];
-    *derived_[1] = derived[1];
+    const Restored restored = restore(data, window_.form(), window_.memory(), window_.shared(), withProgramValues);
     applyTabOrder(&window_, window_.table());
     restoring_ = false;
+    return restored;
 }
 
 bool CaseMenu::eventFilter(QObject* watched, QEvent* event) {

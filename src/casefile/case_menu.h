@@ -8,7 +8,6 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <array>
 #include <optional>
 
 #include "case_data.h"
@@ -23,8 +22,7 @@ class CaseMenu final : public QObject {
     Q_OBJECT
 
 public:
-    // `derived` points to the window's derived pressures (valve Pd, Pw; disc Pb, Pd).
-    CaseMenu(CalculatorWindow& window, std::array<float*, 2> derived);
+    explicit CaseMenu(CalculatorWindow& window);
 
     CaseData captureWindow() const;
     bool isModified() const;
@@ -32,7 +30,8 @@ public:
 
     // What the menu items do, without the file dialogs. Each asks first over unsaved changes and
     // returns false when the user cancels. openFile and saveTo return the message of a fault, empty
-    // when they succeeded; they leave the window as it was on a fault.
+    // when they succeeded; they leave the window as it was on a fault. A case opened whose derived
+    // values its inputs no longer give is opened with the lamp lit, and says so.
     bool newCase();
     QString openFile(const QString& path);
     QString saveTo(const QString& path);
@@ -59,10 +58,9 @@ private:
     void openWithDialog();
     bool saveAs();
     void showFault(const QString& title, const QString& message);
-    void restoreCase(const CaseData& data, bool withProgramValues);
+    Restored restoreCase(const CaseData& data, bool withProgramValues);
 
     CalculatorWindow& window_;
-    std::array<float*, 2> derived_;
     QString path_;
     CaseData saved_;
     bool restoring_ = false;

@@ -1,6 +1,6 @@
 #include "help_text.h"
 
-#include "case_keys.h"
+#include "sizing/description.h"
 
 namespace orvane::casefile {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "form/calculation_record.h"
+#include "sizing/record.h"
 
 namespace orvane::casefile {
 

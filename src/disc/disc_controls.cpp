@@ -1,5 +1,7 @@
 #include "disc_controls.h"
 
+#include "disc_sizing.h"
+
 #include "engine/media.h"
 #include "engine/relief_capacity.h"
 #include "form/look.h"

@@ -14,8 +14,6 @@ const WindowTable& windowTable();
 inline constexpr std::array<std::string_view, 4> kDiscTypeOptions = {"Option1", "Option2", "Option3", "Option4"};
 inline constexpr std::string_view kReverseActing = "Option4";  // "反拱"
 
-// Manufacturing grades as the grade list names them.
-inline constexpr std::array<std::string_view, 3> kGrades = {"1.0级", "0.5级", "0.25级"};
 
 // The six result fields, in the order Calculate writes them.
 inline constexpr std::string_view kOutputs[] = {"Text7", "Text8", "Text15", "Text16", "Text13", "Text3"};

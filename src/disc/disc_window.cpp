@@ -1,7 +1,5 @@
 #include "disc_window.h"
 
-#include "casefile/case_menu.h"
-
 #include <QMenuBar>
 #include <QPainter>
 
@@ -16,9 +14,8 @@ constexpr Decoration kDecorations[] = {
 }
 
 DiscWindow::DiscWindow(ProgramValues& shared, QWidget* parent)
-    : CalculatorWindow(windowTable(), kDecorations, kDerivationInputs, parent), shared_(shared) {
+    : CalculatorWindow(windowTable(), disc::description(), kDecorations, parent), shared_(shared) {
     setAutoFillBackground(false);  // the sky is painted instead
-    new casefile::CaseMenu(*this, {&q_.Pb, &q_.Pd});
 }
 
 Outcome DiscWindow::inputParameters() { return disc::inputParameters(form(), q_, shared_); }

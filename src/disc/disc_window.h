@@ -15,7 +15,6 @@ public:
 
     const DiscQuantities& quantities() const { return q_; }
     DiscQuantities& quantities() { return q_; }
-    Device device() const override { return Device::BurstingDisc; }
     CalculatorMemory& memory() override { return q_.memory; }
     ProgramValues& shared() override { return shared_; }
 

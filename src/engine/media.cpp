@@ -49,33 +49,41 @@ const MediumEntry* MediumCatalogue::find(std::string_view name) {
     return it == kCatalogue.end() ? nullptr : &*it;
 }
 
-void ApplyMedium(SizingQuantities& q, ProgramValues& shared, std::string_view medium,
-                 std::string_view mediumType, std::string_view phaseField) {
+std::optional<MediumValues> mediumValues(std::string_view medium, std::string_view mediumType,
+                                         std::string_view phaseField, std::optional<double> designTemperature) {
     const MediumEntry* e = MediumCatalogue::find(medium);
-    if (e == nullptr) return;
-
-    if (e->M) q.M = *e->M;
-    if (e->k) q.k = *e->k;
-    if (e->C) q.C = *e->C;
-    if (e->latentHeat) shared.LatentHeat = *e->latentHeat;
-    if (e->designPressure) shared.FixedDesignPressure = *e->designPressure;
-
-    const bool at50 = shared.DesignTemperature.has_value() && *shared.DesignTemperature == 50.0;
-    if (e->zRule == Always || (e->zRule == At50C && at50)) q.Z = e->Z;
-
+    if (e == nullptr) return std::nullopt;
+    MediumValues v{e->M, e->k, e->C, false, std::nullopt, std::nullopt, e->latentHeat, e->designPressure};
+    const bool at50 = designTemperature.has_value() && *designTemperature == 50.0;
+    if (e->zRule == Always || (e->zRule == At50C && at50)) {
+        v.zGiven = true;
+        v.Z = e->Z;
+    }
     switch (e->phase) {
-        case Gas: shared.PhaseText = std::string(kPhaseGas); break;
-        case Saturated: shared.PhaseText = std::string(kPhaseSaturated); break;
-        case FromField:
-            shared.PhaseText = std::string(phaseField == kPhaseGas ? kPhaseGas : kPhaseSaturated);
-            break;
+        case Gas: v.phase = kPhaseGas; break;
+        case Saturated: v.phase = kPhaseSaturated; break;
+        case FromField: v.phase = phaseField == kPhaseGas ? kPhaseGas : kPhaseSaturated; break;
         case NoPhase: break;
     }
-
     if (e->gasOverride && mediumType == kCaseCompressedGas) {
-        shared.PhaseText = std::string(kPhaseGas);
-        q.Z.reset();
+        v.phase = kPhaseGas;
+        v.zGiven = true;
+        v.Z.reset();
     }
+    return v;
+}
+
+void ApplyMedium(SizingQuantities& q, ProgramValues& shared, std::string_view medium,
+                 std::string_view mediumType, std::string_view phaseField) {
+    const std::optional<MediumValues> v = mediumValues(medium, mediumType, phaseField, shared.DesignTemperature);
+    if (!v) return;
+    if (v->M) q.M = *v->M;
+    if (v->k) q.k = *v->k;
+    if (v->C) q.C = *v->C;
+    if (v->latentHeat) shared.LatentHeat = *v->latentHeat;
+    if (v->designPressure) shared.FixedDesignPressure = *v->designPressure;
+    if (v->zGiven) q.Z = v->Z;
+    if (v->phase) shared.PhaseText = std::string(*v->phase);
 }
 
 }  // namespace orvane

@@ -56,6 +56,21 @@ inline constexpr std::array<std::string_view, 15> kMediumListItems = {
 };
 inline constexpr std::string_view kSteam = "水蒸气";
 
+// What the catalogue entry of a medium gives for a medium type: each property only where the entry
+// has it. `phaseField` is the phase the user typed (steam is a gas when it says "气体"), and
+// `designTemperature` decides a Z given at 50 deg C only.
+struct MediumValues {
+    std::optional<float> M, k, C;
+    bool zGiven = false;      // the entry decides Z: a value, or none (a liquefied gas taken as gas)
+    std::optional<float> Z;
+    std::optional<std::string_view> phase;
+    std::optional<double> latentHeat;      // kJ/kg
+    std::optional<double> designPressure;  // MPa
+};
+// Nothing for a name the catalogue lacks.
+std::optional<MediumValues> mediumValues(std::string_view medium, std::string_view mediumType,
+                                         std::string_view phaseField, std::optional<double> designTemperature);
+
 // Writes the properties of `medium` into `q` (M, k, C, Z) and `shared` (PhaseText, LatentHeat,
 // FixedDesignPressure). A name the catalogue lacks changes nothing. `mediumType` is the text of the
 // medium type list, `phaseField` the text of the "形态" field before it is rewritten.

@@ -31,12 +31,13 @@ struct Done {};
 struct ZeroRead {
     std::string caption;  // the caption of the field
     std::string text;     // what it holds
+    bool programText = false;  // a result of an earlier calculation, which is no input
 };
 
 struct FaultReport {
     FaultKind kind;
     Step step;
-    std::string field;               // the control being read, for Step::ReadingInput
+    std::string field;               // the caption of the field being read, for Step::ReadingInput
     std::vector<std::string> check;  // captions of the fields this step uses in the current case
     std::string note;                // what must hold of them, where the step has such a rule
     std::vector<ZeroRead> readAsZero;
@@ -50,6 +51,8 @@ enum class NoticeKind {
     ThroatAboveStandard,    // `value` the calculated diameter, `limit` the largest standard throat
     InputsChanged,          // an input of input parameters changed since: `text` its caption,
                             // `before` what input parameters used, `after` what the field holds now
+    DerivationDiffers,      // a case holds a derived value its inputs no longer give: `text` what,
+                            // `before` the case's text, `after` what deriving again gives
     NoDeviceSized,          // W <= 0, A <= 0 or P <= 0: `causes` say why, `value` W, `limit` P
     ReadAsZero,             // results written, but inputs of the case were read as 0 (`readAsZero`)
 };

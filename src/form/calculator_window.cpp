@@ -9,7 +9,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "messages.h"
+#include "sizing/messages.h"
+#include "sizing/steps.h"
+#include "window_case.h"
 #include "qt_texts.h"
 
 namespace orvane {
@@ -25,9 +27,9 @@ constexpr std::string_view kPrint = "Command3";
 constexpr const char* kMessageName = "outcomeMessage";
 }  // namespace
 
-CalculatorWindow::CalculatorWindow(const WindowTable& table, std::span<const Decoration> decorations,
-                                   std::span<const std::string_view> derivationInputs, QWidget* parent)
-    : QWidget(parent), table_(table), derivationInputs_(derivationInputs), menuBar_(new QMenuBar(this)) {
+CalculatorWindow::CalculatorWindow(const WindowTable& table, const Description& description,
+                                   std::span<const Decoration> decorations, QWidget* parent)
+    : QWidget(parent), table_(table), description_(description), menuBar_(new QMenuBar(this)) {
     // The menu bar stands above the client area, which keeps its size: the window grows by the bar.
     menuBar_->setObjectName("menuBar");
     menuBar_->setFont(QApplication::font("QMenuBar"));  // the desktop's menu font, not the window's 宋体
@@ -71,7 +73,12 @@ void CalculatorWindow::connectInputs() {
     }
     // The window is asked afresh whenever one of these may have changed; it is the truth, the
     // signals only say when to look.
-    for (std::string_view name : derivationInputs_) {
+    std::vector<std::string> watched;
+    for (Field f : description_.derivationInputs()) {
+        if (f != Field::DeviceType) watched.push_back(description_.info(f).control);
+    }
+    for (const OptionInfo& o : description_.options()) watched.push_back(o.control);
+    for (const std::string& name : watched) {
         QWidget* w = form_->widget(name);
         if (auto* combo = qobject_cast<QComboBox*>(w)) {
             connect(combo, &QComboBox::currentTextChanged, this, &CalculatorWindow::updateLamp);
@@ -85,7 +92,7 @@ void CalculatorWindow::connectInputs() {
 
 void CalculatorWindow::updateLamp() {
     if (form_->isShown("Shape1")) return;
-    if (changedSinceInputParameters(*form_, memory(), table_, derivationInputs())) form_->setShown("Shape1", true);
+    if (staleDerivation(readCase(*form_, description_, memory()), description_)) form_->setShown("Shape1", true);
 }
 
 CalculatorWindow::~CalculatorWindow() = default;
@@ -98,7 +105,7 @@ QMessageBox* CalculatorWindow::openMessage() const {
 
 void CalculatorWindow::report(const Outcome& outcome) {
     if (isDone(outcome)) return;
-    const Message m = describe(outcome, table_);
+    const Message m = describe(outcome);
     showMessage(m.title, m.text, std::holds_alternative<FaultReport>(outcome));
 }
 

@@ -7,10 +7,10 @@
 #include <memory>
 #include <span>
 
-#include "calculation_record.h"
 #include "calculator_memory.h"
 #include "engine/outcome.h"
 #include "engine/quantities.h"
+#include "sizing/description.h"
 #include "widget_form.h"
 #include "window_builder.h"
 
@@ -35,20 +35,20 @@ public:
     // Shows a message over the window without blocking it, in place of the one open.
     void showMessage(const std::string& title, const std::string& text, bool warning = false);
 
-    virtual Device device() const = 0;
+    Device device() const { return description_.device(); }
+    // The device's fields, keys, captions and units.
+    const Description& description() const { return description_; }
     // What the window remembers between its actions, the record of its last Calculate among it.
     virtual CalculatorMemory& memory() = 0;
     virtual ProgramValues& shared() = 0;
-    // The inputs input parameters derives the window's values from.
-    std::span<const std::string_view> derivationInputs() const { return derivationInputs_; }
 
 signals:
     // "打  印" was pressed: the calculation sheet of the last Calculate is wanted.
     void sheetRequested();
 
 protected:
-    CalculatorWindow(const WindowTable& table, std::span<const Decoration> decorations,
-                     std::span<const std::string_view> derivationInputs, QWidget* parent);
+    CalculatorWindow(const WindowTable& table, const Description& description,
+                     std::span<const Decoration> decorations, QWidget* parent);
 
     virtual Outcome inputParameters() = 0;
     virtual Outcome calculate() = 0;
@@ -62,7 +62,7 @@ private:
     void updateLamp();
 
     const WindowTable& table_;
-    std::span<const std::string_view> derivationInputs_;
+    const Description& description_;
     QMenuBar* menuBar_;
     std::unique_ptr<WidgetForm> form_;
 };

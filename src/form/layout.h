@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "engine/media.h"
 #include "form.h"
 
 namespace orvane {
@@ -26,6 +27,17 @@ inline void applyLayout(Form& form, std::span<const LayoutRow> rows, Layout layo
         for (std::string_view name : row.controls) {
             if (!name.empty()) form.setShown(name, v == Visibility::Shown);
         }
+    }
+}
+
+// Steam fed through the inlet pipe needs no k, C or Z: they are hidden, C and Z shown again when
+// the user typed "气体" as its phase before pressing input parameters.
+inline void applySteamRule(Form& form, std::string_view medium, std::string_view typedPhase) {
+    if (medium != kSteam) return;
+    for (const char* name : {"Text9", "Text10", "Text12"}) form.setShown(name, false);
+    if (typedPhase == kPhaseGas) {
+        form.setShown("Text10", true);
+        form.setShown("Text12", true);
     }
 }
 

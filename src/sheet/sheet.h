@@ -12,7 +12,8 @@
 #include <variant>
 #include <vector>
 
-#include "form/calculation_record.h"
+#include "sizing/description.h"
+#include "sizing/record.h"
 
 namespace orvane::sheet {
 
@@ -68,16 +69,5 @@ std::string optionGroupCaption(Device device);
 
 Sheet buildSheet(const CalculationRecord& record, const SheetHeader& header,
                  std::string_view version = programVersion());
-
-// A caption as the sheet shows it: the blanks that spread Chinese characters apart on the window
-// dropped, other runs of blanks made one, "^2" / "^3" written as ² / ³, a trailing "=" dropped.
-std::string tidyCaption(std::string_view caption);
-
-// A caption split into its name and the unit at its end ("泄放侧压力MPa" -> "泄放侧压力", "MPa").
-struct NameAndUnit {
-    std::string name;
-    std::string unit;  // empty when the caption ends in no unit
-};
-NameAndUnit splitCaption(std::string_view caption);
 
 }  // namespace orvane::sheet

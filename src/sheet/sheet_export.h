@@ -13,7 +13,7 @@
 #include <QString>
 #include <optional>
 
-#include "form/calculation_record.h"
+#include "sizing/record.h"
 #include "sheet.h"
 
 namespace orvane::sheet {

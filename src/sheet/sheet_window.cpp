@@ -18,7 +18,7 @@
 
 #include "form/calculator_window.h"
 #include "form/qt_texts.h"
-#include "sheet_check.h"
+#include "form/window_case.h"
 #include "sheet_document.h"
 #include "sheet_export.h"
 
@@ -238,14 +238,17 @@ void SheetWindow::askExportOdt() {
 
 void showSheetOf(CalculatorWindow& calculator) {
     auto* window = calculator.findChild<SheetWindow*>(QString(), Qt::FindDirectChildrenOnly);
-    if (auto why = whyNoSheet(calculator.memory(), calculator.form())) {
+    if (auto why = whyNoResults(calculator.form(), calculator.description(), calculator.memory(), ResultsUse::Print)) {
         if (window != nullptr) window->hide();  // it would show numbers the calculator no longer shows
         calculator.showMessage("计算书", *why);
         return;
     }
     if (window == nullptr) {
         window = new SheetWindow(
-            calculator.device(), [&calculator] { return whyNoSheet(calculator.memory(), calculator.form()); },
+            calculator.device(),
+            [&calculator] {
+                return whyNoResults(calculator.form(), calculator.description(), calculator.memory(), ResultsUse::Print);
+            },
             &calculator);
     }
     window->setRecord(*calculator.memory().record);

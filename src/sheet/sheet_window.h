@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-#include "form/calculation_record.h"
+#include "sizing/record.h"
 #include "sheet.h"
 
 class QLabel;

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QPushButton>
 
+#include "casefile/case_menu.h"
 #include "cover_controls.h"
 #include "cover_pictures.h"
 #include "form/window_builder.h"
@@ -32,13 +33,14 @@ CoverWindow::~CoverWindow() {
 
 namespace {
 // Creates the calculator window on first use (and after it was closed through its frame, which
-// discards it), its request for the calculation sheet ("打  印") answered by the sheet window; then
-// shows it beside the cover.
+// discards it) with its case menu, its request for the calculation sheet ("打  印") answered by the
+// sheet window; then shows it beside the cover.
 template <class Window>
 void showCalculator(QPointer<Window>& window, ProgramValues& shared) {
     if (window == nullptr) {
         window = new Window(shared);
         window->setAttribute(Qt::WA_DeleteOnClose);
+        new casefile::CaseMenu(*window);
         Window* w = window;
         QObject::connect(w, &CalculatorWindow::sheetRequested, w, [w] { sheet::showSheetOf(*w); });
     }

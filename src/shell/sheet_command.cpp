@@ -5,13 +5,9 @@
 #include <cstdio>
 
 #include "casefile/case_json.h"
-#include "disc/disc_calculation.h"
-#include "disc/disc_controls.h"
-#include "form/memory_form.h"
-#include "form/messages.h"
+#include "devices/devices.h"
 #include "sheet/sheet_export.h"
-#include "valve/valve_calculation.h"
-#include "valve/valve_controls.h"
+#include "sizing/messages.h"
 
 namespace orvane::shell {
 
@@ -20,18 +16,6 @@ namespace {
 int fail(int status, const QString& message) {
     std::fprintf(stderr, "orvane sheet: %s\n", message.toLocal8Bit().constData());
     return status;
-}
-
-// The case on a window kept in memory, calculated again: the outcome and the window's record.
-template <class Quantities, class Calculate>
-std::pair<Outcome, std::optional<CalculationRecord>> calculateCase(const casefile::CaseData& data,
-                                                                  const WindowTable& table, Calculate calculate) {
-    MemoryForm form(table);
-    Quantities q;
-    ProgramValues shared;
-    casefile::restore(data, form, q, shared);
-    Outcome outcome = calculate(form, q, shared);
-    return {std::move(outcome), q.memory.record};
 }
 
 }  // namespace
@@ -58,21 +42,21 @@ int sheetCommand(const QStringList& arguments) {
     const casefile::CaseRead read = casefile::readCaseFile(in, std::nullopt);
     if (!read.data) return fail(2, read.message);
     const casefile::CaseData& data = *read.data;
-    const auto [outcome, record] =
-        data.device == Device::SafetyValve
-            ? calculateCase<valve::ValveQuantities>(data, valve::windowTable(), &valve::calculate)
-            : calculateCase<disc::DiscQuantities>(data, disc::windowTable(), &disc::calculate);
-    const WindowTable& table = data.device == Device::SafetyValve ? valve::windowTable() : disc::windowTable();
-    if (!record) {
+    // The case as Calculate after opening it would size it: its derived pressures derived again.
+    ProgramValues shared = casefile::programValuesOf(data);
+    const Case c = casefile::sizingCase(data, shared);
+    const CalculationRecord record = devices::size(c, shared);
+    if (!record.documents()) {
         return fail(1, "the case gives no calculation to document: " +
-                           QString::fromStdString(describe(outcome, table).text).replace('\n', ' '));
+                           QString::fromStdString(describe(record.outcome).text).replace('\n', ' '));
     }
-    CalculationRecord sheetRecord = *record;
+    const Outcome& outcome = record.outcome;
+    CalculationRecord sheetRecord = record;
     sheetRecord.calculatedAt = QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm").toStdString();
     if (const std::optional<QString> error = sheet::exportSheetPdf(sheetRecord, {}, out)) return fail(2, *error);
     if (!isDone(outcome)) {
         std::fprintf(stderr, "orvane sheet: written with the notice: %s\n",
-                     describe(outcome, table).text.c_str());
+                     describe(outcome).text.c_str());
     }
     return 0;
 }

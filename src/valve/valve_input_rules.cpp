@@ -6,9 +6,8 @@
 #include "engine/media.h"
 #include "engine/number_text.h"
 #include "engine/relief_capacity.h"
-#include "form/action.h"
-#include "form/case_fields.h"
 #include "form/layout.h"
+#include "form/window_case.h"
 #include "valve_controls.h"
 
 namespace orvane::valve {
@@ -39,63 +38,40 @@ constexpr std::array<std::string_view, 2> kWettedHeight = {"Label34", "Text26"};
 }  // namespace
 
 Outcome inputParameters(Form& form, ValveQuantities& q, ProgramValues& shared) {
-    Action act(form, windowTable());
-    return act.run([&]() -> Outcome {
-        form.refresh();
-        form.setShown("Shape1", false);
-        shared.FixedDesignPressure = 0.0;
+    form.refresh();
+    form.setShown("Shape1", false);
+    form.refresh();
+    const Case c = readCase(form, description(), q.memory);
 
-        form.refresh();
-        const std::string medium = form.text("Combo1");
-        const std::string mediumType = form.text("Combo2");
-        const std::string phaseField = form.text("Text1");
-        ApplyMedium(q, shared, medium, mediumType, phaseField);
+    // The fields of the relief case.
+    const ReliefCase reliefCase = reliefCaseOf(c.text(Field::ReliefCase));
+    Layout layout = Layout::CompressedGas;
+    if (reliefCase == ReliefCase::CompressedGas) {
+        form.setShown("Combo3", false);
+    } else if (reliefCase == ReliefCase::Uninsulated) {
+        form.setShown("Combo3", true);
+        layout = Layout::Uninsulated;
+    } else if (reliefCase == ReliefCase::Insulated) {
+        form.setShown("Combo3", true);
+        layout = Layout::Insulated;
+    }
+    applyLayout(form, kLayouts, layout);
+    const int sealTop = layout == Layout::Insulated ? kSealRowTopInsulated : kSealRowTop;
+    form.setTop("Label32", sealTop);
+    form.setTop("Text25", sealTop);
+    form.setShown("Text25", form.isSelected(kConicalLowLift));
+    const bool vertical = layout != Layout::CompressedGas && c.text(Field::VesselShape) == kShapeVertical;
+    for (std::string_view name : kWettedHeight) form.setShown(name, vertical);
+    if (layout == Layout::CompressedGas) applySteamRule(form, c.text(Field::Medium), typedPhase(c));
 
-        const ReliefCase reliefCase = reliefCaseOf(mediumType);
-        Layout layout = Layout::CompressedGas;
-        if (reliefCase == ReliefCase::CompressedGas) {
-            form.setShown("Combo3", false);
-        } else if (reliefCase == ReliefCase::Uninsulated) {
-            form.setShown("Combo3", true);
-            layout = Layout::Uninsulated;
-        } else if (reliefCase == ReliefCase::Insulated) {
-            form.setShown("Combo3", true);
-            layout = Layout::Insulated;
-        }
-        applyLayout(form, kLayouts, layout);
-        const int sealTop = layout == Layout::Insulated ? kSealRowTopInsulated : kSealRowTop;
-        form.setTop("Label32", sealTop);
-        form.setTop("Text25", sealTop);
-        form.setShown("Text25", form.isSelected(kConicalLowLift));
-        const bool vertical = layout != Layout::CompressedGas && form.text("Combo3") == kShapeVertical;
-        for (std::string_view name : kWettedHeight) form.setShown(name, vertical);
-
-        if (layout == Layout::CompressedGas) applySteamRule(form, medium, phaseField);
-
-        // Working and design pressure, one from the other with the ratio 1.1.
-        act.at(Step::DesignPressure);
-        // Set to 0 above, perhaps to the medium's since: never empty [equivalent mutants: constant].
-        const double prescribed = shared.FixedDesignPressure.value_or(0.0);
-        if (prescribed != 0.0) {
-            q.Pd = toSingle(prescribed);
-            form.setText("Text2", writeDouble((Real(q.Pd) / 1.1).value()));
-        } else {
-            q.Pw = act.single("Text2");
-            q.Pd = toSingle(Real(q.Pw) * 1.1);
-        }
-        form.setText("Text3", writeSingle(q.Pd));
-        showProperties(form, q, shared, q.memory);
-        q.memory.basis = readTexts(form, kDerivationInputs);
-        ++q.memory.derivationSerial;
-        return Done{};
-    });
+    const Derivation d = derive(c, shared);
+    showDerivation(form, description(), q.memory, d);
+    return d.outcome;
 }
 
 void clear(Form& form, ValveQuantities& q) {
     if (form.text("Combo1") != kSteam) form.setShown("Shape1", true);
-    for (std::string_view name : kOutputs) form.setText(name, "");
-    q.memory.programCapacity.reset();
-    q.memory.record.reset();
+    clearResults(form, description(), q.memory);
 }
 
 }  // namespace orvane::valve

@@ -1,9 +1,10 @@
 #pragma once
 // Input parameters ("输入参数项") and Clear ("C") of the safety valve window.
 //
-// Input parameters applies the medium catalogue, shows the fields of the chosen relief case and
-// hides the others, derives the design pressure from the working pressure (or the working
-// pressure from the design pressure the medium prescribes) and fills the property fields.
+// Input parameters shows the fields of the chosen relief case and hides the others, then shows what
+// the derivation of the case gives (valve_sizing.h): the design pressure from the working pressure
+// (or the working pressure from the design pressure the medium prescribes) and the medium's
+// properties.
 
 #include "engine/outcome.h"
 #include "form/form.h"

@@ -1,7 +1,5 @@
 #include "valve_window.h"
 
-#include "casefile/case_menu.h"
-
 #include "valve_controls.h"
 #include "valve_input_rules.h"
 
@@ -12,9 +10,7 @@ constexpr Decoration kDecorations[] = {{"Picture1", &paintValvePicture}};
 }
 
 ValveWindow::ValveWindow(ProgramValues& shared, QWidget* parent)
-    : CalculatorWindow(windowTable(), kDecorations, kDerivationInputs, parent), shared_(shared) {
-    new casefile::CaseMenu(*this, {&q_.Pd, &q_.Pw});
-}
+    : CalculatorWindow(windowTable(), valve::description(), kDecorations, parent), shared_(shared) {}
 
 Outcome ValveWindow::inputParameters() { return valve::inputParameters(form(), q_, shared_); }
 

@@ -15,7 +15,6 @@ public:
 
     const ValveQuantities& quantities() const { return q_; }
     ValveQuantities& quantities() { return q_; }
-    Device device() const override { return Device::SafetyValve; }
     CalculatorMemory& memory() override { return q_.memory; }
     ProgramValues& shared() override { return shared_; }
 

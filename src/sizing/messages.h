@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "control_table.h"
 #include "engine/outcome.h"
 
 namespace orvane {
@@ -15,8 +14,8 @@ struct Message {
     std::string text;
 };
 
-// The message for an outcome that is not Done; `window` names the fields a fault report mentions.
-Message describe(const Outcome& outcome, const WindowTable& window);
+// The message for an outcome that is not Done.
+Message describe(const Outcome& outcome);
 
 std::string faultWord(FaultKind kind);
 

@@ -17,13 +17,9 @@ std::string faultWord(FaultKind kind) {
 
 namespace {
 
-std::string stepText(const FaultReport& r, const WindowTable& window) {
+std::string stepText(const FaultReport& r) {
     switch (r.step) {
-        case Step::ReadingInput: {
-            const ControlRow* c = window.find(r.field);
-            const std::string name = c != nullptr ? std::string(window.accessibleName(*c)) : r.field;
-            return "读取“" + name + "”";
-        }
+        case Step::ReadingInput: return "读取“" + r.field + "”";
         case Step::Pressures: return "计算泄放压力和温度";
         case Step::GasDensity: return "计算气体密度";
         case Step::ReliefCapacity: return "计算安全泄放量";
@@ -61,7 +57,11 @@ std::string zeroLines(const std::vector<ZeroRead>& zeros) {
     std::string out;
     for (const ZeroRead& z : zeros) {
         out += "\n“" + z.caption + "”";
-        out += z.text.empty() ? "的内容为空，按 0 计算。" : "的内容“" + z.text + "”不是数值，按 0 计算。";
+        if (z.programText) {
+            out += "的内容“" + z.text + "”是上次计算的结果，不作输入，按 0 计算。";
+        } else {
+            out += z.text.empty() ? "的内容为空，按 0 计算。" : "的内容“" + z.text + "”不是数值，按 0 计算。";
+        }
     }
     return out;
 }
@@ -94,6 +94,10 @@ Message describeNotice(const Notice& n) {
         case NoticeKind::InputsChanged:
             return {"介质或工况已改动", "介质或工况已改动：“" + n.text + "”已由“" + n.before + "”改为“" + n.after +
                                             "”。\n请先按“输入参数项”，再按“计     算”。"};
+        case NoticeKind::DerivationDiffers:
+            return {"输入参数项的结果与输入不符", "输入参数项的结果与输入不符：案例中“" + n.text + "”为“" + n.before +
+                                                      "”，按案例的输入重新得出为“" + n.after +
+                                                      "”。\n请先按“输入参数项”，再按“计     算”。"};
         case NoticeKind::NoDeviceSized: {
             std::string text = "未选定泄放装置：安全泄放量 W = " + writeDouble(n.value) + " kg/h，泄放压力（绝压）P = " +
                                writeDouble(n.limit) + " MPa。";
@@ -109,11 +113,11 @@ Message describeNotice(const Notice& n) {
 
 }  // namespace
 
-Message describe(const Outcome& outcome, const WindowTable& window) {
+Message describe(const Outcome& outcome) {
     if (const auto* r = std::get_if<FaultReport>(&outcome)) {
         std::string advice = r->check.empty() || r->step == Step::ReadingInput ? hint(*r) : "请检查" + quotedList(r->check);
         if (!r->note.empty() && r->step != Step::ReadingInput) advice += "（" + r->note + "）";
-        return {"数值错误", stepText(*r, window) + "时" + faultWord(r->kind) + "：" + advice + "。" + zeroLines(r->readAsZero)};
+        return {"数值错误", stepText(*r) + "时" + faultWord(r->kind) + "：" + advice + "。" + zeroLines(r->readAsZero)};
     }
     if (const auto* n = std::get_if<Notice>(&outcome)) {
         Message m = describeNotice(*n);
