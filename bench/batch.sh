@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Rows per second and peak memory of 'orvane batch' over generated tables of ROWS rows (default
-# 10000 and 100000), each run RUNS times (default 3): the median wall time of the whole process, and
-# GNU time's maximum resident set. The tables cycle through eight safety valve cases (compressed air
+# 10000 and 100000), each run RUNS times (default 3): the median wall time of the whole process, its
+# CPU time (user + system: the batch runs on one core, so rows per CPU second is its speed on one
+# core whatever else the machine is doing), and GNU time's maximum resident set. The tables cycle through eight safety valve cases (compressed air
 # and steam, liquefied gas in fire with and without insulation, typed capacities, a notice and a
 # fault), written once as UTF-8 and once as GB18030.
 #
@@ -48,18 +49,22 @@ for rows in "${sizes[@]}"; do
         in=$table
         [ $encoding = gb18030 ] && in=$out/table-$rows-gb.csv
         : >"$out/times"
+        : >"$out/cpu"
         : >"$out/rss"
         for ((r = 0; r < runs; r++)); do
             status=0
-            /usr/bin/time -f '%e %M' -o "$out/time" "$orvane" batch valve "$in" -o "$out/sized.csv" 2>/dev/null || status=$?
+            /usr/bin/time -f '%e %U %S %M' -o "$out/time" "$orvane" batch valve "$in" -o "$out/sized.csv" 2>/dev/null || status=$?
             [ $status -le 1 ] || { echo "orvane batch failed with $status" >&2; exit 1; }
-            read -r seconds kib < <(tail -n 1 "$out/time")  # after "Command exited with non-zero status 1"
+            read -r seconds user system kib < <(tail -n 1 "$out/time")  # after "Command exited with non-zero status 1"
             echo "$seconds" >>"$out/times"
+            awk -v u="$user" -v s="$system" 'BEGIN { print u + s }' >>"$out/cpu"
             echo "$kib" >>"$out/rss"
         done
         seconds=$(median <"$out/times")
+        cpu=$(median <"$out/cpu")
         kib=$(median <"$out/rss")
-        awk -v n="$rows" -v s="$seconds" -v k="$kib" -v e="$encoding" 'BEGIN {
-            printf "%8d rows %-8s %6.2f s  %8.0f rows/s  peak RSS %6.1f MiB\n", n, e, s, (s > 0 ? n / s : 0), k / 1024 }'
+        awk -v n="$rows" -v s="$seconds" -v c="$cpu" -v k="$kib" -v e="$encoding" 'BEGIN {
+            printf "%8d rows %-8s %6.2f s  %8.0f rows/s  CPU %6.2f s  %8.0f rows per CPU second  peak RSS %6.1f MiB\n",
+                n, e, s, (s > 0 ? n / s : 0), c, (c > 0 ? n / c : 0), k / 1024 }'
     done
 done

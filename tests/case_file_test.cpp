@@ -12,6 +12,7 @@
 
 #include "casefile/case_json.h"
 #include "devices/devices.h"
+#include "sizing/messages.h"
 #include "disc/disc_controls.h"
 #include "disc/disc_input_rules.h"
 #include "form/memory_form.h"
@@ -127,6 +128,32 @@ TEST(CaseRoundTrip, DiscCasesCalculateTheSameAfterOpening) {
         {"typed relief capacity", "Option2", kAir, {{"Text7", "2500"}}, {"2500", "407.5108", "22.7784830108482", "25", "1.175", "1.065"}},
     };
     for (const RoundTrip& c : cases) roundTrip<disc::DiscQuantities>(Device::BurstingDisc, c);
+}
+
+// A case whose derived pressures its inputs do not give (a file from another version, or edited):
+// the air disc's inputs give Pb 1.209 (0.8 x 1.43 + 0.065, the row above 1, twice), not 2.
+TEST(CaseRoundTrip, ADerivedPressureTheInputsDoNotGiveIsKeptAndAsksForInputParameters) {
+    Window<disc::DiscQuantities> w(Device::BurstingDisc);
+    w.type({{"Combo1", "空气"}});
+    w.inputParameters();
+    ASSERT_TRUE(isDone(w.calculate()));
+    CaseData edited = w.captured();
+    ASSERT_EQ(edited.derived.at("Pb_MPa"), "1.209");
+    edited.derived["Pb_MPa"] = "2";
+
+    Window<disc::DiscQuantities> opened(Device::BurstingDisc);
+    const Restored restored = restore(edited, opened.form, opened.q.memory, opened.shared);
+    ASSERT_TRUE(restored.mismatch);
+    EXPECT_EQ(*restored.mismatch, (Mismatch{"设计爆破压力 Pb", "2", "1.209"}));
+    EXPECT_TRUE(opened.form.isShown("Shape1"));
+    EXPECT_EQ(opened.captured().derived.at("Pb_MPa"), "2");  // the case's text is kept
+    const Outcome o = opened.calculate();
+    EXPECT_EQ(describe(o).text, "输入参数项的结果与输入不符：案例中“设计爆破压力 Pb”为“2”，按案例的输入重新得出为“1.209”。\n"
+                                "请先按“输入参数项”，再按“计     算”。");
+    EXPECT_EQ(opened.form.text("Text13"), "1.209");  // as the case showed it: nothing written
+    opened.inputParameters();
+    ASSERT_TRUE(isDone(opened.calculate()));
+    EXPECT_EQ(opened.results(), w.results());
 }
 
 }  // namespace

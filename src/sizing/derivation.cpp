@@ -1,6 +1,7 @@
 #include "derivation.h"
 
 #include <string>
+#include <unordered_map>
 
 #include "engine/number_text.h"
 
@@ -23,8 +24,14 @@ void writeMediumProperties(const Case& c, const std::optional<MediumValues>& val
             writes.emplace_back(f, CaseValue{});
         }
     };
-    const auto single = [](std::optional<float> v) {
-        return v ? std::optional<std::string>(writeSingle(*v)) : std::nullopt;
+    // The catalogue's few numbers are written once each (a table of thousands of rows asks for the
+    // same texts again and again).
+    const auto single = [](std::optional<float> v) -> std::optional<std::string> {
+        if (!v) return std::nullopt;
+        thread_local std::unordered_map<float, std::string> written;
+        auto it = written.find(*v);
+        if (it == written.end()) it = written.emplace(*v, writeSingle(*v)).first;
+        return it->second;
     };
     const MediumValues none;
     const MediumValues& v = values ? *values : none;
@@ -33,7 +40,7 @@ void writeMediumProperties(const Case& c, const std::optional<MediumValues>& val
     put(Field::GasCoefficient, single(v.C));
     put(Field::MolarMass, single(v.M));
     // A liquefied gas taken as gas has no Z: the entry gives the empty field for the user to fill.
-    put(Field::Compressibility, v.zGiven ? std::optional<std::string>(v.Z ? writeSingle(*v.Z) : "") : std::nullopt);
+    put(Field::Compressibility, v.zGiven ? std::optional<std::string>(v.Z ? *single(v.Z) : "") : std::nullopt);
     put(Field::LatentHeat, v.latentHeat ? std::optional<std::string>(writeDouble(*v.latentHeat)) : std::nullopt);
 }
 

@@ -26,7 +26,8 @@ enum class Source {
 struct RecordInput {
     Field field;
     std::string text;   // the text as shown
-    std::string value;  // the value used, as the program writes numbers
+    std::string value;  // the value used, as the program writes numbers (kept with the steps only)
+    double number = 0;  // the value used
     bool readAsZero = false;   // the text is empty or does not begin with a number
     bool programText = false;  // the text is a result of an earlier calculation, not an input
 };

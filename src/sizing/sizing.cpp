@@ -10,7 +10,9 @@ Sizing::Sizing(const Case& c, const Description& d, Detail detail) : case_(c), d
 }
 
 void Sizing::at(Step step, std::initializer_list<Field> check, std::string_view note) {
-    at(step, std::vector<Field>(check), note);
+    step_ = step;
+    check_.assign(check);
+    note_ = note;
 }
 
 void Sizing::at(Step step, std::vector<Field> check, std::string_view note) {
@@ -26,15 +28,20 @@ double Sizing::read(Field f, bool toSinglePrecision, bool recorded) {
     const std::string_view text = programText ? std::string_view() : std::string_view(v.text);
     const Step outer = step_;
     step_ = Step::ReadingInput;
-    field_ = description_.caption(f);
+    reading_ = f;
     double value = readNumber(text);
     if (toSinglePrecision) value = static_cast<double>(toSingle(value));
     step_ = outer;
-    field_.clear();
+    reading_.reset();
     if (recorded) {
+        // The value as the program writes it is for the record's readers; a sizing for results only
+        // keeps the number.
+        std::string written;
+        if (steps()) written = toSinglePrecision ? writeSingle(static_cast<float>(value)) : writeDouble(value);
         record_.inputs.push_back({.field = f,
                                   .text = v.text,
-                                  .value = toSinglePrecision ? writeSingle(static_cast<float>(value)) : writeDouble(value),
+                                  .value = std::move(written),
+                                  .number = value,
                                   .readAsZero = !beginsWithNumber(text),
                                   .programText = programText});
     }
@@ -49,7 +56,9 @@ double Sizing::input(Field f) { return read(f, false, true); }
 
 float Sizing::inputSingle(Field f) { return static_cast<float>(read(f, true, true)); }
 
-void Sizing::choice(Field f) { record_.choices.push_back({f, case_.text(f)}); }
+void Sizing::choice(Field f) {
+    if (steps()) record_.choices.push_back({f, case_.text(f)});
+}
 
 void Sizing::write(Field f, std::string text, Source source, std::string origin) {
     for (RecordResult& r : record_.results) {

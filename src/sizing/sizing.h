@@ -10,6 +10,7 @@
 // none, and the steps are then not made at all.
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -47,7 +48,7 @@ public:
     // A field the current case uses: read as above and written down as an input of the record.
     double input(Field f);
     float inputSingle(Field f);
-    // A list or the option group whose text selects the case.
+    // A list or the option group whose text selects the case (kept with the steps only).
     void choice(Field f);
 
     // A step of the calculation as taken; `make` gives the RecordStep, and is called only when the
@@ -71,7 +72,8 @@ public:
         } catch (const NumericFault& fault) {
             std::vector<std::string> check;
             for (Field f : check_) check.push_back(description_.caption(f));
-            record_.outcome = FaultReport{fault.kind(), step_, field_, std::move(check), note_, readAsZero()};
+            record_.outcome = FaultReport{fault.kind(), step_, reading_ ? description_.caption(*reading_) : std::string(),
+                                          std::move(check), std::string(note_), readAsZero()};
         }
     }
 
@@ -83,9 +85,9 @@ private:
     Detail detail_;
     CalculationRecord record_;
     Step step_ = Step::ReadingInput;
-    std::string field_;       // the caption of the field being read, for a fault at reading
+    std::optional<Field> reading_;  // the field being read, for a fault at reading
     std::vector<Field> check_;
-    std::string note_;
+    std::string_view note_;  // a text of the program's
 };
 
 }  // namespace orvane

@@ -57,6 +57,7 @@ void readProperties(Sizing& s, SizingQuantities& q, PropertiesUsed used) {
 }
 
 void recordCase(Sizing& s, const CaseUse& use) {
+    if (!s.steps()) return;  // for the record's readers only
     s.choice(Field::Medium);
     s.choice(Field::ReliefCase);
     if (use.fire()) {
@@ -238,12 +239,12 @@ std::vector<std::string> noSizeCauses(Sizing& s, const CaseUse& use, const Capac
             }
         }
         for (const RecordInput& in : s.record().inputs) {
-            if (!in.readAsZero && in.value == "0") causes.push_back("“" + s.description().caption(in.field) + "”为 0");
+            if (!in.readAsZero && in.number == 0) causes.push_back("“" + s.description().caption(in.field) + "”为 0");
         }
         if (use.insulated()) {
             if (const RecordInput* t = s.record().input(Field::ReliefTemperature);
                 t != nullptr && readNumber(t->text) >= 650) {
-                causes.push_back("泄放温度 " + t->value + " ℃ 不低于 650 ℃，有保温容器的吸热量不大于零");
+                causes.push_back("泄放温度 " + writeDouble(t->number) + " ℃ 不低于 650 ℃，有保温容器的吸热量不大于零");
             }
         }
     } else if (A <= 0.0f) {
