@@ -1,6 +1,12 @@
 // The case menu of the calculator windows: save, open, new, the title, the question about unsaved
 // changes, refused files, copying the results.
+#include <QApplication>
 #include <QClipboard>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QMenu>
+#include <QTimer>
+#include <memory>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -184,6 +190,86 @@ TEST_F(CaseWindowTest, UnsavedChangesAreAskedAboutBeforeNewAndClosing) {
     EXPECT_TRUE(*asked);
     EXPECT_EQ(menu->openFile(dir.filePath("a.orvane")), QString());
     EXPECT_EQ(textOf(w, "Text2"), "2");
+}
+
+TEST_F(CaseWindowTest, ClosingTheProgramOverTwoUnsavedCalculatorsAsksOnceAndLosesNothingOnCancel) {
+    valve::ValveWindow* valve = openValve();
+    click(cover.get(), "Command2");
+    disc::DiscWindow* disc = cover->discWindow();
+    ASSERT_EQ(menuOf(disc)->saveTo(dir.filePath("disc.orvane")), QString());
+    typeInto(valve, "Text2", "1.5");
+    typeInto(disc, "Text2", "1.2");
+    // The prompt's text, and the answer given to it.
+    const auto answer = [](QMessageBox::StandardButton button) {
+        auto text = std::make_shared<QString>();
+        QTimer::singleShot(0, [button, text] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                if (box == nullptr || box->objectName() != "unsavedChanges" || !box->isVisible()) continue;
+                *text = box->text();
+                box->button(button)->click();
+            }
+        });
+        return text;
+    };
+
+    auto asked = answer(QMessageBox::Cancel);
+    cover->exitProgram();
+    EXPECT_EQ(*asked, "下列计算有未保存的改动：\n· 安全阀计算：未命名的案例\n· 爆破片计算：案例“disc.orvane”\n是否全部保存？");
+    EXPECT_TRUE(valve->isVisible() && disc->isVisible());
+    EXPECT_EQ(textOf(valve, "Text2"), "1.5");
+    EXPECT_EQ(textOf(disc, "Text2"), "1.2");
+
+    // 保存全部 saves each to its file, then both close.
+    ASSERT_EQ(menuOf(valve)->saveTo(dir.filePath("valve.orvane")), QString());
+    typeInto(valve, "Text2", "1.6");
+    asked = answer(QMessageBox::SaveAll);
+    cover->exitProgram();
+    EXPECT_FALSE(asked->isEmpty());
+    EXPECT_FALSE(cover->valveWindow() != nullptr && cover->valveWindow()->isVisible());
+    const casefile::CaseRead saved = casefile::readCaseFile(dir.filePath("disc.orvane"), Device::BurstingDisc);
+    ASSERT_TRUE(saved.data);
+    EXPECT_EQ(saved.data->inputs.at("working_pressure_MPa"), "1.2");
+    EXPECT_EQ(casefile::readCaseFile(dir.filePath("valve.orvane"), Device::SafetyValve).data->inputs.at("working_pressure_MPa"),
+              "1.6");
+}
+
+TEST_F(CaseWindowTest, OneCalculatorsPromptNamesIt) {
+    valve::ValveWindow* w = openValve();
+    typeInto(w, "Text2", "1.5");
+    auto text = std::make_shared<QString>();
+    QTimer::singleShot(0, [text] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(top);
+            if (box == nullptr || box->objectName() != "unsavedChanges" || !box->isVisible()) continue;
+            *text = box->text();
+            box->button(QMessageBox::Discard)->click();
+        }
+    });
+    cover->exitProgram();
+    EXPECT_EQ(*text, "安全阀计算：未命名的案例有未保存的改动。是否保存？");
+    EXPECT_FALSE(cover->valveWindow() != nullptr && cover->valveWindow()->isVisible());
+}
+
+TEST_F(CaseWindowTest, TheGuideClosesWithItsButtonAndWithEscape) {
+    valve::ValveWindow* w = openValve();
+    auto* help = w->menuBar()->findChild<QMenu*>("helpMenu");
+    for (int round = 0; round < 2; ++round) {
+        help->actions().front()->trigger();
+        auto* guide = w->findChild<QDialog*>("guide");
+        ASSERT_NE(guide, nullptr);
+        ASSERT_TRUE(guide->isVisible());
+        if (round == 0) {
+            auto* buttons = guide->findChild<QDialogButtonBox*>();
+            ASSERT_NE(buttons, nullptr);
+            QTest::mouseClick(buttons->button(QDialogButtonBox::Close), Qt::LeftButton);
+        } else {
+            guide->activateWindow();
+            QTest::keyClick(guide->focusWidget() != nullptr ? guide->focusWidget() : guide, Qt::Key_Escape);
+        }
+        EXPECT_FALSE(guide->isVisible()) << round;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 TEST_F(CaseWindowTest, CopyResultsPutsTheSixResultsAsATable) {

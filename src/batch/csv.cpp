@@ -9,9 +9,7 @@ namespace {
 
 constexpr int kEnd = std::char_traits<char>::eof();
 
-std::string where(std::int64_t line) {
-    return "line " + std::to_string(line);
-}
+std::string number(std::int64_t n) { return std::to_string(n); }
 
 // No cell of a case comes near this; a longer one is a file that is no table, and reading stops
 // before it fills the memory.
@@ -19,11 +17,25 @@ constexpr std::size_t kLongestField = 64 * 1024;
 constexpr std::size_t kMostFields = 1024;
 
 void append(std::string& field, int c, std::int64_t line) {
-    if (field.size() >= kLongestField) throw CsvError(where(line) + ": a cell longer than 64 KiB");
+    if (field.size() >= kLongestField) throw CsvError("line %1: a cell longer than 64 KiB", {number(line)});
     field.push_back(static_cast<char>(c));
 }
 
 }  // namespace
+
+std::string FaultText::filled() const {
+    std::string out;
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format[i] == '%' && i + 1 < format.size() && format[i + 1] >= '1' && format[i + 1] <= '9') {
+            const auto n = static_cast<std::size_t>(format[i + 1] - '1');
+            if (n < args.size()) out += args[n];
+            ++i;
+            continue;
+        }
+        out.push_back(format[i]);
+    }
+    return out;
+}
 
 int CsvReader::get() {
     const int c = in_.rdbuf()->sbumpc();
@@ -54,7 +66,7 @@ bool CsvReader::next(std::vector<std::string>& fields) {
             const std::int64_t opened = line_;
             for (;;) {
                 c = get();
-                if (c == kEnd) throw CsvError(where(opened) + ": a quoted field is not closed");
+                if (c == kEnd) throw CsvError("line %1: a quoted field is not closed", {number(opened)});
                 if (c == '"') {
                     if (buf.sgetc() != '"') break;
                     get();
@@ -64,7 +76,7 @@ bool CsvReader::next(std::vector<std::string>& fields) {
             c = get();
             if (c == '\r' && buf.sgetc() == '\n') c = get();
             if (c != ',' && c != '\n' && c != kEnd) {
-                throw CsvError(where(line_) + ": text after the closing quote of a field");
+                throw CsvError("line %1: text after the closing quote of a field", {number(line_)});
             }
         } else {
             while (c != ',' && c != '\n' && c != kEnd) {
@@ -73,13 +85,13 @@ bool CsvReader::next(std::vector<std::string>& fields) {
                     break;
                 }
                 if (c == '"')
-                    throw CsvError(where(line_) + ": a quote inside a field that does not begin with one");
+                    throw CsvError("line %1: a quote inside a field that does not begin with one", {number(line_)});
                 append(field, c, line_);
                 c = get();
             }
         }
         if (fields.size() == kMostFields)
-            throw CsvError(where(recordLine_) + ": more than 1024 cells in a row");
+            throw CsvError("line %1: more than 1024 cells in a row", {number(recordLine_)});
         fields.push_back(std::move(field));
         field.clear();
         if (c != ',') return true;

@@ -13,11 +13,24 @@
 
 namespace orvane::batch {
 
+// A message in English whose arguments stand as %1, %2 …: what() gives it filled in; a caller with
+// translations looks the format up and fills in the same arguments.
+struct FaultText {
+    std::string format;
+    std::vector<std::string> args;
+    std::string filled() const;
+};
+
 // A text that is no CSV: a quote in the middle of an unquoted field, text after a closing quote, a
 // quoted field that never closes. The message names the line.
 class CsvError : public std::runtime_error {
   public:
-    using std::runtime_error::runtime_error;
+    CsvError(std::string format, std::vector<std::string> args)
+        : std::runtime_error(FaultText{format, args}.filled()), text_{std::move(format), std::move(args)} {}
+    const FaultText& text() const { return text_; }
+
+  private:
+    FaultText text_;
 };
 
 class CsvReader {

@@ -5,6 +5,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QShortcut>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -86,8 +88,16 @@ void CaseMenu::buildMenus() {
         dialog->setWindowTitle("使用说明");
         auto* text = new QPlainTextEdit(qt(guideText(window_.device())), dialog);
         text->setReadOnly(true);
+        // A button closes it, and Esc, wherever the focus is.
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+        buttons->button(QDialogButtonBox::Close)->setText("关闭");
+        connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), dialog);
+        escape->setContext(Qt::WindowShortcut);
+        connect(escape, &QShortcut::activated, dialog, &QDialog::reject);
         auto* layout = new QVBoxLayout(dialog);
         layout->addWidget(text);
+        layout->addWidget(buttons);
         dialog->resize(620, 560);
         dialog->show();
     });
@@ -127,11 +137,16 @@ void CaseMenu::updateTitle() {
     window_.setWindowTitle(name.isEmpty() ? caption : name + (modified ? "*" : "") + " — " + caption);
 }
 
+QString CaseMenu::caseName() const {
+    const QString calculator = window_.device() == Device::SafetyValve ? "安全阀计算" : "爆破片计算";
+    return calculator + "：" +
+           (path_.isEmpty() ? QStringLiteral("未命名的案例") : "案例“" + QFileInfo(path_).fileName() + "”");
+}
+
 bool CaseMenu::settleChanges() {
-    if (!isModified()) return true;
+    if (closingSettled_ || !isModified()) return true;
     ensureChineseQtTexts();
-    const QString name = path_.isEmpty() ? QStringLiteral("未命名的案例") : "案例“" + QFileInfo(path_).fileName() + "”";
-    QMessageBox box(QMessageBox::Question, "未保存的改动", name + "有未保存的改动。是否保存？",
+    QMessageBox box(QMessageBox::Question, "未保存的改动", caseName() + "有未保存的改动。是否保存？",
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, &window_);
     box.setObjectName("unsavedChanges");
     box.button(QMessageBox::Save)->setText("保存");
@@ -261,6 +276,39 @@ Restored CaseMenu::restoreCase(const CaseData& data, bool withProgramValues) {
     applyTabOrder(&window_, window_.table());
     restoring_ = false;
     return restored;
+}
+
+bool settleAll(QWidget* parent, const std::vector<CaseMenu*>& menus) {
+    std::vector<CaseMenu*> modified;
+    for (CaseMenu* m : menus) {
+        if (m != nullptr && m->isModified()) modified.push_back(m);
+    }
+    if (modified.empty()) return true;
+    if (modified.size() == 1) {
+        if (!modified.front()->settleChanges()) return false;
+        modified.front()->settleClosing();
+        return true;
+    }
+    ensureChineseQtTexts();
+    QString list;
+    for (const CaseMenu* m : modified) list += "\n· " + m->caseName();
+    QMessageBox box(QMessageBox::Question, "未保存的改动", "下列计算有未保存的改动：" + list + "\n是否全部保存？",
+                    QMessageBox::SaveAll | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setObjectName("unsavedChanges");
+    box.button(QMessageBox::SaveAll)->setText("保存全部");
+    box.button(QMessageBox::Discard)->setText("不保存");
+    box.button(QMessageBox::Cancel)->setText("取消");
+    box.setDefaultButton(QMessageBox::SaveAll);
+    const int answer = box.exec();
+    if (answer == QMessageBox::Cancel) return false;
+    if (answer == QMessageBox::SaveAll) {
+        // Every one saved before any window closes: one that is not saved keeps them all open.
+        for (CaseMenu* m : modified) {
+            if (!m->save()) return false;
+        }
+    }
+    for (CaseMenu* m : modified) m->settleClosing();
+    return true;
 }
 
 bool CaseMenu::eventFilter(QObject* watched, QEvent* event) {

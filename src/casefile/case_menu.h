@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 #include "case_data.h"
 
@@ -41,6 +42,10 @@ public:
 
     // Asks what to do with unsaved changes (nothing when there are none): true to go on.
     bool settleChanges();
+    // The calculator and its case, as a prompt names them: "安全阀计算：案例“罐.orvane”".
+    QString caseName() const;
+    // The answer about unsaved changes has been given for all windows at once: closing asks no more.
+    void settleClosing() { closingSettled_ = true; }
 
     // The recently opened cases, newest first (at most 8), as the program remembers them.
     static QStringList recentFiles();
@@ -64,6 +69,12 @@ private:
     QString path_;
     CaseData saved_;
     bool restoring_ = false;
+    bool closingSettled_ = false;
 };
+
+// Closing the program over several calculators: one prompt lists every calculator with unsaved
+// changes (保存全部 / 不保存 / 取消); nothing is discarded before the whole answer is given, and 取消
+// keeps everything. True to close them all.
+bool settleAll(QWidget* parent, const std::vector<CaseMenu*>& menus);
 
 }  // namespace orvane::casefile

@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,34 +28,48 @@ constexpr int kSizedAll = 0;
 constexpr int kSomeNotSized = 1;
 constexpr int kBadUse = 2;
 
-constexpr const char* kUsage =
+// The command line speaks the system's language: English texts here, their Chinese in
+// translations/orvane_zh.ts (translations.h).
+QString tr(const char* text) { return QCoreApplication::translate("orvane", text); }
+
+constexpr const char* kUsage = QT_TRANSLATE_NOOP(
+    "orvane",
     "Usage:\n"
-    "  orvane                                   open the calculator windows\n"
-    "  orvane batch valve|disc IN.csv [-o OUT.csv]\n"
+    "  orvane [CASE.orvane]                     open the calculator windows (and the case)\n"
+    "  orvane batch valve|disc IN.csv [-o OUT.csv] [--defaults] [--keys]\n"
     "                                           size every row of a table of cases\n"
-    "  orvane batch valve|disc --template [-o FILE]\n"
+    "  orvane batch valve|disc --template [-o FILE] [--keys]\n"
     "                                           write a table holding the window's defaults\n"
     "  orvane sheet CASE.orvane -o SHEET.pdf    write the calculation sheet of a case\n"
     "  orvane --help | --version\n"
     "\n"
-    "batch sizes each row as in a freshly opened window: its option, lists and fields typed (an empty\n"
-    "cell keeps the window's default), input parameters pressed, the row's k, C, M, Z, phase, latent\n"
-    "heat and gas density typed again over the catalogue's, its relief_capacity_kg_h typed as W, then\n"
-    "Calculate. Columns are named by key (working_pressure_MPa) or by the caption on the window\n"
-    "(工作压力 MPa). IN is UTF-8 (with or without BOM) or GB18030. OUT holds the columns of IN, the six\n"
-    "results and a status (完成, or the window's message); it is written as UTF-8 with BOM, by default\n"
-    "next to IN as IN.out.csv; -o - writes it to standard output. The template goes to standard\n"
-    "output unless -o names a file.\n"
+    "batch sizes each row as a case of its own, nothing carried from another row, and reads the table\n"
+    "as data from another program: a number cell holds a number and nothing else (blanks around it and\n"
+    "full-width digits are fine; thousands separators, decimal commas and units are not), or the row is\n"
+    "not sized. A blank cell (or a missing column) of a field the row's case uses stops the row, naming\n"
+    "it; with --defaults it takes the window's default and the status lists each default used. The\n"
+    "medium's properties a row gives are used over the catalogue's; a medium the catalogue lacks needs\n"
+    "all its properties in the row. Columns are named by key (working_pressure_MPa) or by caption\n"
+    "(工作压力 MPa); any other column (位号, 备注 ...) is passed through unread, and listed once on\n"
+    "standard error. IN is UTF-8 (with or without BOM) or GB18030. OUT holds the columns of IN, the six\n"
+    "results titled by caption and unit (by key with --keys) and a status (完成, or why not); it is\n"
+    "written as UTF-8 with BOM, by default next to IN as IN.out.csv; -o - writes it to standard\n"
+    "output. The template goes to standard output unless -o names a file.\n"
     "\n"
-    "Exit status: 0 every row sized, 1 some rows with a notice or a fault, 2 a bad file or usage.\n";
+    "Exit status: 0 every row sized, 1 some rows not sized, 2 a bad file or usage.\n");
 
-int fail(const std::string& message) {
-    std::fprintf(stderr, "orvane: %s\n", message.c_str());
+int fail(const QString& message) {
+    std::fprintf(stderr, "orvane: %s\n", message.toLocal8Bit().constData());
     return kBadUse;
 }
 
-int usageFault(const std::string& message) {
-    return fail(message + " (orvane --help)");
+int usageFault(const QString& message) { return fail(tr("%1 (orvane --help)").arg(message)); }
+
+// A table's fault in the language of the command line.
+QString faultText(const batch::FaultText& t) {
+    QString text = tr(t.format.c_str());
+    for (const std::string& a : t.args) text = text.arg(QString::fromStdString(a));
+    return text;
 }
 
 bool stderrIsTerminal() {
@@ -65,9 +80,6 @@ bool stderrIsTerminal() {
 #endif
 }
 
-std::string local(const QString& s) {
-    return s.toStdString();
-}
 
 // Where a batch writes: a file written whole or not at all, or standard output.
 class Output {
@@ -114,30 +126,25 @@ class Output {
     std::unique_ptr<std::ostream> stream_;
 };
 
-QString outputName(const QString& path) {
-    return path == "-" ? QStringLiteral("standard output") : path;
-}
+QString outputName(const QString& path) { return path == "-" ? tr("standard output") : path; }
 
-int writeTemplate(Device device, const QString& outPath) {
+int writeTemplate(Device device, const QString& outPath, const batch::Options& options) {
     Output out(outPath);
-    if (!out.open())
-        return fail("cannot write " + local(outputName(outPath)) + ": " + local(out.errorString()));
-    batch::writeTemplate(device, out.stream());
-    if (!out.commit())
-        return fail("cannot write " + local(outputName(outPath)) + ": " + local(out.errorString()));
+    if (!out.open()) return fail(tr("cannot write %1: %2").arg(outputName(outPath), out.errorString()));
+    batch::writeTemplate(device, out.stream(), options);
+    if (!out.commit()) return fail(tr("cannot write %1: %2").arg(outputName(outPath), out.errorString()));
     return kSizedAll;
 }
 
-int sizeTable(Device device, const QString& inPath, QString outPath) {
+int sizeTable(Device device, const QString& inPath, QString outPath, const batch::Options& options) {
     QFile in(inPath);
-    if (!in.open(QIODevice::ReadOnly))
-        return fail("cannot open " + local(inPath) + ": " + local(in.errorString()));
+    if (!in.open(QIODevice::ReadOnly)) return fail(tr("cannot open %1: %2").arg(inPath, in.errorString()));
     if (outPath.isEmpty()) {
         const QFileInfo info(inPath);
         outPath = info.dir().filePath(info.completeBaseName() + ".out.csv");
     }
     if (outPath != "-" && QFileInfo(outPath).absoluteFilePath() == QFileInfo(inPath).absoluteFilePath()) {
-        return usageFault("the output would overwrite the table read, " + local(inPath));
+        return usageFault(tr("the output would overwrite the table read, %1").arg(inPath));
     }
 
     Output out(outPath);
@@ -147,80 +154,101 @@ int sizeTable(Device device, const QString& inPath, QString outPath) {
         const TextEncoding encoding = detectEncoding(in);
         DeviceInput input(in, encoding);
         std::istream text(&input);
-        if (!out.open())
-            return fail("cannot write " + local(outputName(outPath)) + ": " + local(out.errorString()));
-        const auto progress = [terminal](std::int64_t rows) {
-            if (terminal) std::fprintf(stderr, "\rorvane: %lld rows sized", static_cast<long long>(rows));
+        if (!out.open()) return fail(tr("cannot write %1: %2").arg(outputName(outPath), out.errorString()));
+        const auto header = [](const batch::Summary& s) {
+            if (s.passedThrough.empty()) return;
+            QStringList names;
+            for (const std::string& n : s.passedThrough) names << QString::fromStdString(n);
+            std::fprintf(stderr, "orvane: %s\n",
+                         tr("passed through, not read: %1").arg(names.join(", ")).toLocal8Bit().constData());
         };
-        summary = batch::sizeTable(device, text, out.stream(), progress);
+        const auto progress = [terminal](std::int64_t rows) {
+            if (terminal) std::fprintf(stderr, "\rorvane: %s", tr("%1 rows sized").arg(rows).toLocal8Bit().constData());
+        };
+        summary = batch::sizeTable(device, text, out.stream(), options, header, progress);
         if (terminal && summary.rows >= 10000) std::fputs("\n", stderr);
     } catch (const batch::BadTable& e) {
         if (terminal && summary.rows >= 10000) std::fputs("\n", stderr);
-        return fail(local(inPath) + ": " + e.what());
+        return fail(inPath + ": " + faultText(e.text()));
     }
-    if (!out.commit())
-        return fail("cannot write " + local(outputName(outPath)) + ": " + local(out.errorString()));
+    if (!out.commit()) return fail(tr("cannot write %1: %2").arg(outputName(outPath), out.errorString()));
 
     const std::int64_t notSized = summary.rows - summary.sized;
-    std::fprintf(stderr, "orvane: %lld rows, %lld sized, %lld with a notice or a fault; written to %s\n",
-                 static_cast<long long>(summary.rows), static_cast<long long>(summary.sized),
-                 static_cast<long long>(notSized), local(outputName(outPath)).c_str());
+    std::fprintf(stderr, "orvane: %s\n",
+                 tr("%1 rows, %2 sized, %3 not sized; written to %4")
+                     .arg(summary.rows)
+                     .arg(summary.sized)
+                     .arg(notSized)
+                     .arg(outputName(outPath))
+                     .toLocal8Bit()
+                     .constData());
     return notSized == 0 ? kSizedAll : kSomeNotSized;
 }
 
 int batchCommand(const QStringList& args) {
-    // args: batch KIND (IN | --template) [-o OUT]
-    if (args.size() < 2) return usageFault("batch needs the window kind, valve or disc");
+    // args: batch KIND (IN | --template) [-o OUT] [--defaults] [--keys]
+    if (args.size() < 2) return usageFault(tr("batch needs the window kind, valve or disc"));
     Device device = Device::SafetyValve;
     if (args[1] == "valve") {
         device = Device::SafetyValve;
     } else if (args[1] == "disc") {
         device = Device::BurstingDisc;
     } else {
-        return usageFault("unknown window kind \"" + local(args[1]) + "\": valve or disc");
+        return usageFault(tr("unknown window kind \"%1\": valve or disc").arg(args[1]));
     }
     bool templ = false;
+    batch::Options options;
     QString in, out;
     for (qsizetype i = 2; i < args.size(); ++i) {
         const QString& a = args[i];
         if (a == "-o" || a == "--output") {
-            if (i + 1 == args.size()) return usageFault(local(a) + " needs a file name");
-            if (!out.isEmpty()) return usageFault("the output is named twice");
+            if (i + 1 == args.size()) return usageFault(tr("%1 needs a file name").arg(a));
+            if (!out.isEmpty()) return usageFault(tr("the output is named twice"));
             out = args[++i];
         } else if (a == "--template") {
             templ = true;
+        } else if (a == "--defaults") {
+            options.defaults = true;
+        } else if (a == "--keys") {
+            options.keys = true;
         } else if (a.startsWith('-') && a != "-") {
-            return usageFault("unknown option " + local(a));
+            return usageFault(tr("unknown option %1").arg(a));
         } else if (in.isEmpty()) {
             in = a;
         } else {
-            return usageFault("one table at a time: " + local(in) + " and " + local(a));
+            return usageFault(tr("one table at a time: %1 and %2").arg(in, a));
         }
     }
-    if (templ && !in.isEmpty()) return usageFault("--template reads no table: " + local(in));
-    if (templ) return writeTemplate(device, out.isEmpty() ? QStringLiteral("-") : out);
-    if (in.isEmpty()) return usageFault("batch " + local(args[1]) + " needs a table IN.csv, or --template");
-    return sizeTable(device, in, out);
+    if (templ && !in.isEmpty()) return usageFault(tr("--template reads no table: %1").arg(in));
+    if (templ && options.defaults) return usageFault(tr("--template sizes no table: --defaults"));
+    if (templ) return writeTemplate(device, out.isEmpty() ? QStringLiteral("-") : out, options);
+    if (in.isEmpty()) return usageFault(tr("batch %1 needs a table IN.csv, or --template").arg(args[1]));
+    return sizeTable(device, in, out, options);
 }
 
 }  // namespace
 
 bool isCommand(const char* firstArgument) {
     const std::string_view a = firstArgument;
-    return a == "batch" || a == "--help" || a == "-h" || a == "--version" || a == "-v";
+    // An option of any kind is the command line's: one it does not know is told, no window opens.
+    return a == "batch" || a.starts_with('-');
 }
 
 int run(const QStringList& arguments) {
     const QStringList args = arguments.mid(1);
-    if (args.isEmpty()) return usageFault("no command");
+    if (args.isEmpty()) return usageFault(tr("no command"));
     const QString& command = args.front();
     if (command == "--help" || command == "-h") {
-        std::fputs(kUsage, stdout);
+        std::fputs(tr(kUsage).toLocal8Bit().constData(), stdout);
         return 0;
     }
     if (command == "--version" || command == "-v") {
         std::printf("orvane %s\n", ORVANE_VERSION);
         return 0;
+    }
+    if (command != "batch") {
+        std::fputs(tr(kUsage).toLocal8Bit().constData(), stderr);
+        return usageFault(tr("unknown option %1").arg(command));
     }
     return batchCommand(args);
 }

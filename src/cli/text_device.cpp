@@ -13,8 +13,7 @@ constexpr qint64 kChunk = 64 * 1024;
 TextEncoding detectEncoding(QIODevice& device) {
     const QByteArray head = device.peek(4);
     if (head.startsWith("\xFF\xFE") || head.startsWith("\xFE\xFF")) {
-        throw batch::BadTable(
-            "the table is UTF-16 text: save it as CSV (UTF-8, or the Chinese default GB18030)");
+        throw batch::BadTable("the table is UTF-16 text: save it as CSV (UTF-8, or the Chinese default GB18030)");
     }
     if (head.startsWith("PK\x03\x04"))
         throw batch::BadTable("the file is a workbook, not a table: save it as CSV");
@@ -28,12 +27,10 @@ TextEncoding detectEncoding(QIODevice& device) {
     (void)QString(utf8.decode(QByteArrayView("\n")));
     const bool isUtf8 = !utf8.hasError();
     if (!device.seek(0))
-        throw batch::BadTable("the table cannot be read twice: " + device.errorString().toStdString());
+        throw batch::BadTable("the table cannot be read twice: %1", {device.errorString().toStdString()});
     if (isUtf8) return TextEncoding::Utf8;
     if (!QStringDecoder("GB18030").isValid()) {
-        throw batch::BadTable(
-            "the table is not UTF-8 text, and this build of Qt cannot decode GB18030: save it as "
-            "CSV UTF-8");
+        throw batch::BadTable("the table is not UTF-8 text, and this build of Qt cannot decode GB18030: save it as CSV UTF-8");
     }
     return TextEncoding::Gb18030;
 }

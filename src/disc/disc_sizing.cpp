@@ -157,6 +157,7 @@ Real workingPressure(Sizing& s, Derivation& d) {
         return 0;
     }
     const Real p = s.number(Field::WorkingPressure);
+    s.use(Field::WorkingPressure);
     if (!beginsWithNumber(w.text)) d.derived.readAsZero.push_back({caption, w.text});
     return p;
 }
@@ -176,6 +177,7 @@ void compressedGasRoute(Sizing& s, Derivation& d) {
                          writeDouble(ratio.value()) + " × " + writeDouble(pWorking.value()), writeDouble(pMin.value()),
                          "MPa"});
     }
+    s.choice(Field::Grade);
     const std::string& grade = c.text(Field::Grade);
     if (!reverseActing(type)) {
         // Two passes: the second looks the range up at the first pass's design burst pressure.
@@ -240,6 +242,7 @@ void liquefiedRoute(Sizing& s, Derivation& d, const std::optional<MediumValues>&
         }
         return;
     }
+    s.choice(Field::Grade);
     const std::string& grade = c.text(Field::Grade);
     Range range;
     LookUpRange(static_cast<double>(d.derived.Pd), grade, range);
@@ -266,6 +269,7 @@ Derivation derive(const Case& c, ProgramValues& shared, Detail detail) {
     Derivation d;
     Sizing s(c, description(), detail);
     s.run([&]() -> Outcome {
+        for (Field f : {Field::Medium, Field::ReliefCase, Field::DeviceType}) s.choice(f);
         const std::string& medium = c.text(Field::Medium);
         const std::string& mediumType = c.text(Field::ReliefCase);
         const std::optional<MediumValues> values =
@@ -289,6 +293,7 @@ Derivation derive(const Case& c, ProgramValues& shared, Detail detail) {
         return Done{};
     });
     d.outcome = s.record().outcome;
+    d.used = s.record().used;
     if (!isDone(d.outcome)) d.writes.clear();
     return d;
 }

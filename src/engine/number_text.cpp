@@ -96,41 +96,50 @@ bool tooLarge(std::string_view mantissa, long long exponent) {
 
 }  // namespace
 
-double readNumber(std::string_view text) {
+namespace {
+
+// The leading number of a text as the program reads it: its ASCII spelling for the conversion, its
+// mantissa and decimal exponent, and where in the text it ends.
+struct LeadingNumber {
+    bool digits = false;  // there is a number at all
+    std::string ascii;
+    std::string mantissa;
+    long long exponent = 0;
+    std::size_t end = 0;  // the byte after it
+};
+
+LeadingNumber leadingNumber(std::string_view text) {
+    LeadingNumber n;
     Scanner in(text);
     while (isBlank(in.peek())) in.advance();
 
-    std::string ascii;  // the number in ASCII, for the conversion
-    std::string mantissa;
     char c = in.peek();
     if (c == '+' || c == '-') {
-        if (c == '-') ascii.push_back('-');
+        if (c == '-') n.ascii.push_back('-');
         in.advance();
         c = in.peek();
     }
-    bool digits = false;
     while (isDigit(c)) {
-        mantissa.push_back(c);
-        digits = true;
+        n.mantissa.push_back(c);
+        n.digits = true;
         in.advance();
         c = in.peek();
     }
     if (c == '.') {
-        mantissa.push_back('.');
+        n.mantissa.push_back('.');
         in.advance();
         c = in.peek();
         while (isDigit(c)) {
-            mantissa.push_back(c);
-            digits = true;
+            n.mantissa.push_back(c);
+            n.digits = true;
             in.advance();
             c = in.peek();
         }
     }
-    if (!digits) return 0.0;
-    ascii += mantissa;
+    if (!n.digits) return n;
+    n.ascii += n.mantissa;
 
     // The exponent serves only to tell an overflow from an underflow, hundreds of decades apart.
-    long long exponent = 0;
     if (c == 'e' || c == 'E') {
         const std::size_t mark = in.position();
         in.advance();
@@ -147,31 +156,47 @@ double readNumber(std::string_view text) {
         while (isDigit(s)) {
             exp.push_back(s);
             // Stopping at the cap or one digit later decides alike [equivalent mutants: comparison].
-            if (exponent < kExponentCap) exponent = exponent * 10 + (s - '0');
+            if (n.exponent < kExponentCap) n.exponent = n.exponent * 10 + (s - '0');
             expDigits = true;
             in.advance();
             s = in.peek();
         }
         if (expDigits) {
-            if (negative) exponent = -exponent;
-            ascii += exp;
+            if (negative) n.exponent = -n.exponent;
+            n.ascii += exp;
         } else {
             in.rewind(mark);
             // No exponent after all: one of 0 or 1 decides alike [equivalent mutants: constant].
-            exponent = 0;
+            n.exponent = 0;
         }
     }
+    n.end = in.position();
+    return n;
+}
 
+}  // namespace
+
+double readNumber(std::string_view text) {
+    const LeadingNumber n = leadingNumber(text);
+    if (!n.digits) return 0.0;
     double value = 0.0;  // set by the conversion, or not used [equivalent mutants: constant]
-    const char* const first = std::to_address(ascii.begin());
-    const auto [end, ec] = std::from_chars(first, std::to_address(ascii.end()), value);
+    const char* const first = std::to_address(n.ascii.begin());
+    const auto [end, ec] = std::from_chars(first, std::to_address(n.ascii.end()), value);
     (void)end;
     if (ec == std::errc::result_out_of_range) {
-        if (tooLarge(mantissa, exponent)) throw NumericFault(FaultKind::Overflow);
+        if (tooLarge(n.mantissa, n.exponent)) throw NumericFault(FaultKind::Overflow);
         return 0.0;  // too small for a double: it reads as zero
     }
     if (ec != std::errc() || !std::isfinite(value)) throw NumericFault(FaultKind::Overflow);
     return value == 0.0 ? 0.0 : value;  // no negative zero
+}
+
+bool wholeNumberText(std::string_view text) {
+    const LeadingNumber n = leadingNumber(text);
+    if (!n.digits) return false;
+    Scanner rest(text.substr(n.end));
+    while (isBlank(rest.peek())) rest.advance();
+    return rest.position() == text.size() - n.end;
 }
 
 bool beginsWithNumber(std::string_view text) {

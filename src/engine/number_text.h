@@ -27,6 +27,11 @@ double readNumber(std::string_view text);
 // Whether `text` begins with a number; readNumber reads 0 from a text that does not.
 bool beginsWithNumber(std::string_view text);
 
+// Whether `text` is a number and nothing else: blanks around it (the ideographic and no-break space
+// among them), its characters typed in full width or not, but no other character before or after it
+// ("2,000", "1,6", "12 MPa" and "abc" are not). How data from other programs is read.
+bool wholeNumberText(std::string_view text);
+
 // `value` as a whole number when it is one and lies within [lowest, highest]; nothing otherwise
 // (a fraction, or a number beyond the bounds, an int's range included). Checked before any
 // conversion, so a number from a file never becomes an integer it cannot be.

@@ -55,7 +55,12 @@ void CoverWindow::openValveWindow() { showCalculator(valve_, shared_); }
 void CoverWindow::openDiscWindow() { showCalculator(disc_, shared_); }
 
 void CoverWindow::exitProgram() {
-    // A calculator window with unsaved changes asks first; cancelling there keeps the program running.
+    // Calculators with unsaved changes ask first, all in one prompt; cancelling keeps the program
+    // running with every window as it was.
+    const auto menuOf = [](QWidget* w) {
+        return w != nullptr ? w->findChild<casefile::CaseMenu*>("caseMenu", Qt::FindDirectChildrenOnly) : nullptr;
+    };
+    if (!casefile::settleAll(this, {menuOf(valve_), menuOf(disc_)})) return;
     if (valve_ != nullptr && !valve_->close()) return;
     if (disc_ != nullptr && !disc_->close()) return;
     exiting_ = true;

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "cli/command_line.h"
+#include "cli/translations.h"
 #include "cover_window.h"
 #include "sheet_command.h"
 #include "engine/quantities.h"
@@ -33,6 +34,26 @@ bool displayAvailable() {
     return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
 }
 
+// Qt ends a start whose display it cannot open with a fatal message and an abort; the program says so
+// in one line and ends with status 1 instead. Qt's own warnings of the start stay unshown with it.
+constexpr const char* kNoDisplay = QT_TRANSLATE_NOOP(
+    "orvane",
+    "no display (DISPLAY and WAYLAND_DISPLAY are not set): start Orvane on a graphical desktop, or under "
+    "a virtual one with 'xvfb-run -a orvane'");
+constexpr const char* kDisplayNotOpened = QT_TRANSLATE_NOOP(
+    "orvane",
+    "cannot open the display \"%1\": start Orvane on a graphical desktop, or under a virtual one with "
+    "'xvfb-run -a orvane'");
+
+void startupMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtFatalMsg) return;
+    const QString display = qEnvironmentVariable("DISPLAY", qEnvironmentVariable("WAYLAND_DISPLAY"));
+    std::fprintf(stderr, "orvane: %s\n",
+                 orvane::cli::translated(kDisplayNotOpened).arg(display).toLocal8Bit().constData());
+    (void)message;
+    std::_Exit(1);
+}
+
 // Start-up measurement (bench/startup.sh): with ORVANE_QUIT_WHEN_SHOWN set, the program ends once
 // the cover window has been painted for the first time.
 class QuitWhenPainted final : public QObject {
@@ -51,21 +72,22 @@ int main(int argc, char* argv[]) {
     if (argc > 1 && std::string_view(argv[1]) == "sheet") {
         // The sheet needs fonts, so a GUI application, but no display.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        const QGuiApplication app(argc, argv);
+        QGuiApplication app(argc, argv);
+        orvane::cli::installTranslations(app);
         return orvane::shell::sheetCommand(QGuiApplication::arguments());
     }
     if (argc > 1 && orvane::cli::isCommand(argv[1])) {
-        const QCoreApplication app(argc, argv);  // arguments in the system's encoding; no GUI
+        QCoreApplication app(argc, argv);  // arguments in the system's encoding; no GUI
+        orvane::cli::installTranslations(app);
         return orvane::cli::run(QCoreApplication::arguments());
     }
     if (kNeedsDisplayServer && !displayAvailable()) {
-        std::fputs(
-            "orvane: no display (DISPLAY and WAYLAND_DISPLAY are not set): start Orvane on a graphical "
-            "desktop, or under a virtual one with 'xvfb-run -a orvane'\n",
-            stderr);
+        std::fprintf(stderr, "orvane: %s\n", orvane::cli::translated(kNoDisplay).toLocal8Bit().constData());
         return 1;
     }
+    const QtMessageHandler qtMessages = qInstallMessageHandler(startupMessages);
     QApplication app(argc, argv);
+    qInstallMessageHandler(qtMessages);
     QApplication::setApplicationName("Orvane");
     QApplication::setDesktopFileName("orvane");
 

@@ -1,5 +1,6 @@
 #include "sheet_command.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <cstdio>
@@ -12,6 +13,8 @@
 namespace orvane::shell {
 
 namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("orvane", text); }
 
 int fail(int status, const QString& message) {
     std::fprintf(stderr, "orvane sheet: %s\n", message.toLocal8Bit().constData());
@@ -26,17 +29,17 @@ int sheetCommand(const QStringList& arguments) {
     QString out;
     for (qsizetype i = 0; i < args.size(); ++i) {
         if (args[i] == "-o") {
-            if (i + 1 == args.size()) return fail(2, "-o needs a file name");
+            if (i + 1 == args.size()) return fail(2, tr("%1 needs a file name").arg(args[i]));
             out = args[++i];
         } else if (in.isEmpty() && !args[i].startsWith('-')) {
             in = args[i];
         } else {
-            return fail(2, "unexpected argument " + args[i] + " (usage: orvane sheet CASE.orvane -o SHEET.pdf)");
+            return fail(2, tr("unexpected argument %1 (orvane --help)").arg(args[i]));
         }
     }
-    if (in.isEmpty() || out.isEmpty()) return fail(2, "usage: orvane sheet CASE.orvane -o SHEET.pdf");
+    if (in.isEmpty() || out.isEmpty()) return fail(2, tr("usage: orvane sheet CASE.orvane -o SHEET.pdf"));
     if (QFileInfo(in).canonicalFilePath() == QFileInfo(out).canonicalFilePath() && QFileInfo::exists(out)) {
-        return fail(2, "the sheet would overwrite the case " + in);
+        return fail(2, tr("the sheet would overwrite the case %1").arg(in));
     }
 
     const casefile::CaseRead read = casefile::readCaseFile(in, std::nullopt);
@@ -47,16 +50,19 @@ int sheetCommand(const QStringList& arguments) {
     const Case c = casefile::sizingCase(data, shared);
     const CalculationRecord record = devices::size(c, shared);
     if (!record.documents()) {
-        return fail(1, "the case gives no calculation to document: " +
-                           QString::fromStdString(describe(record.outcome).text).replace('\n', ' '));
+        return fail(1, tr("the case gives no calculation to document: %1")
+                           .arg(QString::fromStdString(describe(record.outcome).text).replace('\n', ' ')));
     }
     const Outcome& outcome = record.outcome;
     CalculationRecord sheetRecord = record;
     sheetRecord.calculatedAt = QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm").toStdString();
     if (const std::optional<QString> error = sheet::exportSheetPdf(sheetRecord, {}, out)) return fail(2, *error);
     if (!isDone(outcome)) {
-        std::fprintf(stderr, "orvane sheet: written with the notice: %s\n",
-                     describe(outcome).text.c_str());
+        std::fprintf(stderr, "orvane sheet: %s\n",
+                     tr("written with the notice: %1")
+                         .arg(QString::fromStdString(describe(outcome).text))
+                         .toLocal8Bit()
+                         .constData());
     }
     return 0;
 }

@@ -4,6 +4,7 @@
 // program-wide values it set. A function of the case: the window shows it, a batch row and a case
 // file take it into their case.
 
+#include <cstdint>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -18,6 +19,7 @@ struct Derivation {
     Outcome outcome = Done{};
     std::vector<std::pair<Field, CaseValue>> writes;
     Derived derived;  // basis, pressures, steps and inputs read as 0; the serial is the caller's
+    std::uint64_t used = 0;  // the fields it derived from (a bit by Field)
 };
 
 // The case as input parameters leaves it: the texts written, the derivation in place (its serial

@@ -4,6 +4,7 @@
 // window shows them, the outcome and every notice given. The window, the calculation sheet, the
 // case files and the batch command read this record; none of them computes a number again.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <utility>
@@ -89,6 +90,7 @@ struct CalculationRecord {
     std::vector<std::string> notices;  // the message texts, as the window showed them
     std::optional<RecordThroatCheck> throatCheck;  // safety valve with a standard throat
     int derivationSerial = 0;  // which input parameters the calculation used
+    std::uint64_t used = 0;    // the fields the case used (a bit by Field), whatever the detail kept
     std::string calculatedAt;  // local date and time of the calculation, "2026-12-09 14:05"
 
     const RecordInput* input(Field f) const {
@@ -109,6 +111,7 @@ struct CalculationRecord {
         }
         return nullptr;
     }
+    bool uses(Field f) const { return (used >> indexOf(f) & 1u) != 0; }
     // Whether the record documents a calculation: no fault, and results were written.
     bool documents() const { return !std::holds_alternative<FaultReport>(outcome) && !results.empty(); }
 };

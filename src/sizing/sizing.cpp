@@ -34,6 +34,7 @@ double Sizing::read(Field f, bool toSinglePrecision, bool recorded) {
     step_ = outer;
     reading_.reset();
     if (recorded) {
+        use(f);
         // The value as the program writes it is for the record's readers; a sizing for results only
         // keeps the number.
         std::string written;
@@ -57,6 +58,7 @@ double Sizing::input(Field f) { return read(f, false, true); }
 float Sizing::inputSingle(Field f) { return static_cast<float>(read(f, true, true)); }
 
 void Sizing::choice(Field f) {
+    use(f);
     if (steps()) record_.choices.push_back({f, case_.text(f)});
 }
 

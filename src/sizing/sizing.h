@@ -50,6 +50,8 @@ public:
     float inputSingle(Field f);
     // A list or the option group whose text selects the case (kept with the steps only).
     void choice(Field f);
+    // A field the case uses, read or not.
+    void use(Field f) { record_.used |= std::uint64_t{1} << indexOf(f); }
 
     // A step of the calculation as taken; `make` gives the RecordStep, and is called only when the
     // record keeps its steps.

@@ -57,13 +57,14 @@ void readProperties(Sizing& s, SizingQuantities& q, PropertiesUsed used) {
 }
 
 void recordCase(Sizing& s, const CaseUse& use) {
-    if (!s.steps()) return;  // for the record's readers only
     s.choice(Field::Medium);
     s.choice(Field::ReliefCase);
     if (use.fire()) {
         s.choice(Field::VesselShape);
         s.choice(Field::Location);
     }
+    s.use(Field::Phase);  // it chooses the area equation
+    if (!s.steps()) return;  // the properties with their sources are for the record's readers
     for (Field f : {Field::Phase, Field::MolarMass, Field::AdiabaticExponent, Field::GasCoefficient,
                     Field::Compressibility, Field::LatentHeat}) {
         const CaseValue& v = s.kase()[f];

@@ -260,6 +260,8 @@ Derivation derive(const Case& c, ProgramValues& shared, Detail detail) {
     Sizing s(c, description(), detail);
     s.run([&]() -> Outcome {
         shared.FixedDesignPressure = 0.0;
+        s.choice(Field::Medium);
+        s.choice(Field::ReliefCase);
         const std::string& medium = c.text(Field::Medium);
         const std::optional<MediumValues> values =
             mediumValues(medium, c.text(Field::ReliefCase), typedPhase(c), shared.DesignTemperature);
@@ -278,7 +280,7 @@ Derivation derive(const Case& c, ProgramValues& shared, Detail detail) {
                 d.writes.emplace_back(Field::WorkingPressure, CaseValue{});
                 d.derived.Pw = 0;
             } else {
-                d.derived.Pw = s.single(Field::WorkingPressure);
+                d.derived.Pw = s.inputSingle(Field::WorkingPressure);
             }
             d.derived.Pd = toSingle(Real(d.derived.Pw) * 1.1);
         }
@@ -290,6 +292,7 @@ Derivation derive(const Case& c, ProgramValues& shared, Detail detail) {
         return Done{};
     });
     d.outcome = s.record().outcome;
+    d.used = s.record().used;
     if (!isDone(d.outcome)) d.writes.clear();
     return d;
 }
