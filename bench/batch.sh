@@ -2,9 +2,10 @@
 # Rows per second and peak memory of 'orvane batch' over generated tables of ROWS rows (default
 # 10000 and 100000), each run RUNS times (default 3): the median wall time of the whole process, its
 # CPU time (user + system: the batch runs on one core, so rows per CPU second is its speed on one
-# core whatever else the machine is doing), and GNU time's maximum resident set. The tables cycle through eight safety valve cases (compressed air
-# and steam, liquefied gas in fire with and without insulation, typed capacities, a notice and a
-# fault), written once as UTF-8 and once as GB18030.
+# core whatever else the machine is doing), and GNU time's maximum resident set. The tables cycle
+# through eight safety valve cases (compressed air and steam, liquefied gas in fire with and without
+# insulation, a typed capacity, a notice, and a conical seat refused for its blank half-cone angle),
+# written once as UTF-8 and once as GB18030.
 #
 #   bench/batch.sh                    # 10000 and 100000 rows
 #   bench/batch.sh 3 1000 1000000     # three runs each of 1000 and 1000000 rows
@@ -24,16 +25,16 @@ orvane=build/bench/src/shell/orvane
 out=$(mktemp -d "${TMPDIR:-/tmp}/orvane-batch.XXXXXX")
 trap 'rm -rf "$out"' EXIT
 
-header='valve_type,medium,relief_case,vessel_shape,working_pressure_MPa,vessel_outer_diameter_mm,vessel_length_mm,wetted_height_mm,insulation_thickness_mm,insulation_conductivity_kJ_m_h_C,relief_temperature_C,seal_half_cone_angle_deg,gas_density_kg_m3,relief_capacity_kg_h'
+header='valve_type,medium,relief_case,vessel_shape,location,working_pressure_MPa,back_pressure_abs_MPa,design_temperature_C,inlet_inner_diameter_mm,inlet_velocity_m_s,vessel_outer_diameter_mm,vessel_length_mm,wetted_height_mm,insulation_thickness_mm,insulation_conductivity_kJ_m_h_C,relief_temperature_C,seal_half_cone_angle_deg,gas_density_kg_m3,relief_capacity_kg_h'
 cases=(
-    '全 启 式,空气,压缩气或蒸气,,0.8,,,,,,,,,'
-    '全 启 式,空气,压缩气或蒸气,,1.6,,,,,,,,,'
-    '平面微启式,氮气,压缩气或蒸气,,2.5,,,,,,,,,'
-    '全 启 式,水蒸气,压缩气或蒸气,,1.0,,,,,,,,6.5,'
-    '全 启 式,液氨,无保温液化气,椭封卧式,,2000,6000,,,,,,,'
-    '全 启 式,丁烷,有保温液化气,立式容器,,1600,5000,1200,100,0.2,40,,,'
-    '锥面微启式,空气,压缩气或蒸气,,0.8,,,,,,,,,'
-    '全 启 式,空气,压缩气或蒸气,,0.8,,,,,,,,,1500'
+    '全 启 式,空气,压缩气或蒸气,,,0.8,0.1,50,80,15,,,,,,,,,'
+    '全 启 式,空气,压缩气或蒸气,,,1.6,0.1,50,80,15,,,,,,,,,'
+    '平面微启式,氮气,压缩气或蒸气,,,2.5,0.1,50,80,15,,,,,,,,,'
+    '全 启 式,水蒸气,压缩气或蒸气,,,1.0,0.1,50,80,15,,,,,,,,6.5,'
+    '全 启 式,液氨,无保温液化气,椭封卧式,地面上无喷淋,,,,,,2000,6000,,,,,,,'
+    '全 启 式,丁烷,有保温液化气,立式容器,,,,,,,1600,5000,1200,100,0.2,40,,,'
+    '锥面微启式,空气,压缩气或蒸气,,,0.8,0.1,50,80,15,,,,,,,,,'
+    '全 启 式,空气,压缩气或蒸气,,,0.8,0.1,50,80,15,,,,,,,,,1500'
 )
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }

@@ -11,20 +11,24 @@ namespace {
 
 using orvane::Device;
 
-// n rows of compressed air through a full-lift valve and of liquid ammonia in fire, alternately.
+// n rows of compressed air through a full-lift valve and of liquid ammonia in fire, alternately, every
+// cell the cases use given.
 std::string table(int n) {
-    std::string t = "medium,relief_case,working_pressure_MPa,vessel_outer_diameter_mm,vessel_length_mm\n";
+    std::string t =
+        "valve_type,medium,relief_case,vessel_shape,location,working_pressure_MPa,back_pressure_abs_MPa,"
+        "design_temperature_C,inlet_inner_diameter_mm,inlet_velocity_m_s,vessel_outer_diameter_mm,vessel_length_mm\n";
     for (int i = 0; i < n; ++i)
-        t += i % 2 == 0 ? "空气,压缩气或蒸气,0.8,,\n" : "液氨,无保温液化气,,2000,6000\n";
+        t += i % 2 == 0 ? "全 启 式,空气,压缩气或蒸气,,,0.8,0.1,50,80,15,,\n" : "全 启 式,液氨,无保温液化气,椭封卧式,地面上无喷淋,,,,,,2000,6000\n";
     return t;
 }
 
 void BM_SizeRow(benchmark::State& state) {
-    const orvane::batch::Columns columns(Device::SafetyValve,
-                                         {"medium", "relief_case", "working_pressure_MPa"});
-    const std::vector<std::string> cells = {"空气", "压缩气或蒸气", "0.8"};
+    const orvane::batch::Columns columns(
+        Device::SafetyValve, {"valve_type", "medium", "relief_case", "working_pressure_MPa", "back_pressure_abs_MPa",
+                              "design_temperature_C", "inlet_inner_diameter_mm", "inlet_velocity_m_s"});
+    const std::vector<std::string> cells = {"全 启 式", "空气", "压缩气或蒸气", "0.8", "0.1", "50", "80", "15"};
     for (auto _ : state)
-        benchmark::DoNotOptimize(orvane::batch::sizeRow(columns, cells));
+        benchmark::DoNotOptimize(orvane::batch::sizeRow(columns, cells, 2));
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_SizeRow);

@@ -59,10 +59,9 @@ void readProperties(Sizing& s, SizingQuantities& q, PropertiesUsed used) {
 void recordCase(Sizing& s, const CaseUse& use) {
     s.choice(Field::Medium);
     s.choice(Field::ReliefCase);
-    if (use.fire()) {
-        s.choice(Field::VesselShape);
-        s.choice(Field::Location);
-    }
+    if (use.fire()) s.choice(Field::VesselShape);
+    // The location's factor F enters the uninsulated case only.
+    if (use.fire() && use.reliefCase == ReliefCase::Uninsulated) s.choice(Field::Location);
     s.use(Field::Phase);  // it chooses the area equation
     if (!s.steps()) return;  // the properties with their sources are for the record's readers
     for (Field f : {Field::Phase, Field::MolarMass, Field::AdiabaticExponent, Field::GasCoefficient,
