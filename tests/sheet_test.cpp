@@ -31,7 +31,7 @@ std::vector<Row> rows(const Sheet& sheet, std::string_view title) {
         if (s.title != title) continue;
         for (const SheetBlock& b : s.blocks) {
             if (const auto* t = std::get_if<SheetTable>(&b)) {
-                out.insert(out.end(), t->rows.begin(), t->rows.end());
+                for (const SheetRow& r : t->rows) out.push_back(r.cells);
             } else {
                 out.push_back({std::get<std::string>(b)});
             }

@@ -241,6 +241,13 @@ std::string writeSingle(float value) {
     return named == value ? text : writeGeneral(static_cast<double>(named), 7);
 }
 
+std::string writeRounded(double value, int digits) {
+    // Rounded first, then written as a float would be, so that fewer digits never switch to the
+    // exponent form earlier than 7 would.
+    const std::string rounded = writeGeneral(value, digits);
+    return rounded.empty() ? rounded : writeGeneral(readNumber(rounded), 7);
+}
+
 std::string writeDouble(double value) {
     // Rounded to 15 digits, the doubles next to the largest one would give a text beyond the double
     // range, which could not be read back: they show as the largest 15-digit number below it.

@@ -38,6 +38,9 @@ bool wholeNumberText(std::string_view text);
 std::optional<int> wholeNumber(double value, int lowest, int highest);
 
 std::string writeSingle(float value);
+// `value` rounded to at most `digits` significant digits, in the program's number form: a point, no
+// trailing zeros, exponent form only below 1E-04 or from 1E+07 on.
+std::string writeRounded(double value, int digits);
 std::string writeDouble(double value);
 std::string writeInteger(std::int64_t value);
 

@@ -127,20 +127,23 @@ SheetSection properties(const CalculationRecord& r) {
     return {"3 介质物性", {std::move(t)}};
 }
 
-std::vector<std::string> stepRow(const RecordStep& s) {
-    return {s.name, s.symbol, s.equation, s.substituted, s.result, s.unit};
+// A step as a row, numbered, with the row of where its constants and table values come from.
+void addStep(SheetTable& t, int& number, const RecordStep& s) {
+    t.rows.push_back({writeInteger(++number), s.name, s.symbol, s.equation, s.substituted, s.result, s.unit});
+    if (!s.note.empty()) t.rows.push_back(SheetRow({"依据：" + s.note}, RowKind::Note));
 }
 
 SheetSection process(const CalculationRecord& r) {
-    SheetTable t{{"名称", "符号", "公式", "代入数值", "结果", "单位"}, {14, 7, 25, 27, 20, 7}, {}};
+    SheetTable t{{"序号", "名称", "符号", "公式", "代入数值", "结果", "单位"}, {6, 13, 7, 24, 28, 15, 7}, {}};
+    int number = 0;
     if (!r.derivation.empty()) {
-        t.rows.push_back({"输入参数项：设计爆破压力 Pb 与设计压力 Pd"});
+        t.rows.push_back(SheetRow({"输入参数项：设计爆破压力 Pb 与设计压力 Pd"}, RowKind::Title));
         for (const RecordStep& s : r.derivation)
-            t.rows.push_back(stepRow(s));
-        t.rows.push_back({"计算"});
+            addStep(t, number, s);
+        t.rows.push_back(SheetRow({"计算"}, RowKind::Title));
     }
     for (const RecordStep& s : r.steps)
-        t.rows.push_back(stepRow(s));
+        addStep(t, number, s);
     return {"4 计算过程", {std::move(t)}};
 }
 

@@ -7,8 +7,10 @@
 // 6 提示, then the sign-off lines. The page header (program, title, project, equipment, tag and
 // page x / y) is drawn by the renderer on every page from `program`, `title` and `header`.
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -32,11 +34,28 @@ struct SheetHeader {
     Signature approver = {};     // 审核
 };
 
+enum class RowKind {
+    Cells,   // one cell per column
+    Title,   // one cell spanning the table, set bold: the title of a group of rows
+    Note,    // one cell spanning the table, set small: where the values of the row above come from;
+             // it stays on the page of that row
+    Chosen,  // one cell per column, set bold: the row of a table the calculation took
+};
+
+struct SheetRow {
+    SheetRow(std::initializer_list<std::string> c) : cells(c) {}  // NOLINT: a row of cells
+    SheetRow(std::vector<std::string> c, RowKind k = RowKind::Cells) : cells(std::move(c)), kind(k) {}
+
+    std::vector<std::string> cells;
+    RowKind kind = RowKind::Cells;
+
+    bool operator==(const SheetRow&) const = default;
+};
+
 struct SheetTable {
     std::vector<std::string> columns;
     std::vector<int> widths;  // share of the text width in %, one per column
-    // One cell per column; a row of a single cell spans the table (the title of a group of rows).
-    std::vector<std::vector<std::string>> rows;
+    std::vector<SheetRow> rows;
 };
 
 // A paragraph or a table.

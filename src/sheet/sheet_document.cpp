@@ -56,6 +56,7 @@ QTextTable* insertTable(QTextCursor& cursor, const SheetTable& t, double points)
     QTextTable* table = cursor.insertTable(static_cast<int>(t.rows.size()) + 1, columns, format);
     const QTextCharFormat head = charFormat(face(points, true));  // column titles and group titles
     const QTextCharFormat body = charFormat(face(points));
+    const QTextCharFormat note = charFormat(face(points - 1));
     for (int c = 0; c < columns; ++c) {
         QTextTableCell cell = table->cellAt(0, c);
         QTextTableCellFormat f = cell.format().toTableCellFormat();
@@ -65,15 +66,17 @@ QTextTable* insertTable(QTextCursor& cursor, const SheetTable& t, double points)
     }
     for (std::size_t r = 0; r < t.rows.size(); ++r) {
         const int row = static_cast<int>(r) + 1;
-        const std::vector<std::string>& cells = t.rows[r];
-        if (cells.size() == 1) {
+        const SheetRow& sheetRow = t.rows[r];
+        const std::vector<std::string>& cells = sheetRow.cells;
+        if (sheetRow.kind == RowKind::Title || sheetRow.kind == RowKind::Note) {
             table->mergeCells(row, 0, 1, columns);
-            table->cellAt(row, 0).firstCursorPosition().insertText(q(cells[0]), head);
+            table->cellAt(row, 0).firstCursorPosition().insertText(
+                q(cells.empty() ? std::string() : cells[0]), sheetRow.kind == RowKind::Title ? head : note);
             continue;
         }
         for (int c = 0; c < columns && c < static_cast<int>(cells.size()); ++c) {
             table->cellAt(row, c).firstCursorPosition().insertText(q(cells[static_cast<std::size_t>(c)]),
-                                                                   body);
+                                                                   sheetRow.kind == RowKind::Chosen ? head : body);
         }
     }
     cursor.movePosition(QTextCursor::End);

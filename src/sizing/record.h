@@ -53,8 +53,9 @@ struct RecordStep {
     std::string symbol;       // e.g. "p_set"
     std::string equation;     // e.g. "p_set = 1.05 × p_w"
     std::string substituted;  // e.g. "1.05 × 0.8"
-    std::string result;       // as stored, e.g. "0.840000012516975"
+    std::string result;       // as printed, e.g. "0.84"
     std::string unit;         // e.g. "MPa"
+    std::string note = {};    // where its constants and table values come from
 
     bool operator==(const RecordStep&) const = default;
 };
@@ -75,6 +76,26 @@ struct RecordThroatCheck {
     bool passed = false;  // A0 >= A
 };
 
+// A table a value was taken from, as the sheet prints it in its appendix, its rows taken marked.
+struct RecordTable {
+    std::string title;
+    std::vector<std::string> columns;
+    std::vector<std::vector<std::string>> rows;
+    std::vector<std::size_t> chosen;  // the rows the calculation took
+
+    bool operator==(const RecordTable&) const = default;
+};
+
+// A design check the calculation made: the condition, the numbers as printed, the verdict.
+struct RecordCheck {
+    std::string name;       // e.g. "开启压力不高于设计压力"
+    std::string condition;  // e.g. "p_set ≤ Pd"
+    std::string numbers;    // e.g. "0.84 ≤ 0.88"
+    bool passed = false;
+
+    bool operator==(const RecordCheck&) const = default;
+};
+
 struct CalculationRecord {
     Device device = Device::SafetyValve;
     Outcome outcome = Done{};
@@ -89,6 +110,8 @@ struct CalculationRecord {
     std::vector<RecordResult> results;
     std::vector<std::string> notices;  // the message texts, as the window showed them
     std::optional<RecordThroatCheck> throatCheck;  // safety valve with a standard throat
+    std::vector<RecordCheck> checks;               // the design checks, in the order made
+    std::vector<RecordTable> tables;               // the tables values were taken from
     int derivationSerial = 0;  // which input parameters the calculation used
     std::uint64_t used = 0;    // the fields the case used (a bit by Field), whatever the detail kept
     std::string calculatedAt;  // local date and time of the calculation, "2026-12-09 14:05"

@@ -9,8 +9,14 @@
 
 namespace orvane {
 
-std::string numberText(Real x) { return writeDouble(x.value()); }
+std::string numberText(Real x) { return writeRounded(x.value(), 7); }
 std::string numberText(float x) { return writeSingle(x); }
+
+RecordStep computedStep(std::string name, std::string symbol, std::string equation, const Term& substituted,
+                        double actual, std::string unit, std::string note) {
+    return RecordStep{std::move(name),  std::move(symbol), std::move(equation), substituted.text(),
+                      printedResult(actual, substituted.evaluated()), std::move(unit), std::move(note)};
+}
 
 CaseUse caseOf(const Case& c) {
     CaseUse use;
@@ -73,26 +79,32 @@ void recordCase(Sizing& s, const CaseUse& use) {
 
 namespace {
 
+// Where the constants of the heated area come from.
+constexpr const char* kPiOfTheStandard =
+    "3.14：程序常数，受热面积公式中的 π 取 3.14（其余各处取 3.14159）；10^6：mm² 换算为 m²";
+
 RecordStep heatedAreaStep(std::string_view shape, Real D, Real L, Real h, Real Ar) {
-    RecordStep s{"受热面积", "A_r", {}, {}, numberText(Ar), "m²"};
-    const std::string d = numberText(D);
+    const Term pi = Term::constant("3.14", 3.14), million = Term::constant("10^6", 1e6);
+    const Term d = Term::value(D.value());
     if (shape == kShapeEllipticalHeads) {
-        s.equation = "A_r = 3.14 × D × (L + 0.3 × D) / 10^6";
-        s.substituted = "3.14 × " + d + " × (" + numberText(L) + " + 0.3 × " + d + ") / 10^6";
-    } else if (shape == kShapeHemisphericalHeads) {
-        s.equation = "A_r = 3.14 × D × L / 10^6";
-        s.substituted = "3.14 × " + d + " × " + numberText(L) + " / 10^6";
-    } else if (shape == kShapeVertical) {
-        s.equation = "A_r = 3.14 × D × h / 10^6";
-        s.substituted = "3.14 × " + d + " × " + numberText(h) + " / 10^6";
-    } else if (shape == kShapeSphere) {
-        s.equation = "A_r = 1.57 × D² / 10^6";
-        s.substituted = "1.57 × " + d + "² / 10^6";
-    } else {
-        s.equation = "A_r = 0（容器形状“" + std::string(shape) + "”不在列表中）";
-        s.substituted = "—";
+        return computedStep("受热面积", "A_r", "A_r = 3.14 × D × (L + 0.3 × D) / 10^6",
+                            pi * d * (Term::value(L.value()) + Term::constant("0.3", 0.3) * d) / million, Ar.value(),
+                            "m²", std::string(kPiOfTheStandard) + "；0.3 × D：两个椭圆封头计入的长度");
     }
-    return s;
+    if (shape == kShapeHemisphericalHeads) {
+        return computedStep("受热面积", "A_r", "A_r = 3.14 × D × L / 10^6", pi * d * Term::value(L.value()) / million,
+                            Ar.value(), "m²", kPiOfTheStandard);
+    }
+    if (shape == kShapeVertical) {
+        return computedStep("受热面积", "A_r", "A_r = 3.14 × D × h / 10^6", pi * d * Term::value(h.value()) / million,
+                            Ar.value(), "m²", std::string(kPiOfTheStandard) + "；h：最高液位高度");
+    }
+    if (shape == kShapeSphere) {
+        return computedStep("受热面积", "A_r", "A_r = 1.57 × D² / 10^6",
+                            Term::constant("1.57", 1.57) * squared(d) / million, Ar.value(), "m²",
+                            "1.57：程序常数，取 π / 2 ≈ 1.57；10^6：mm² 换算为 m²");
+    }
+    return {"受热面积", "A_r", "A_r = 0（容器形状“" + std::string(shape) + "”不在列表中）", "—", numberText(Ar), "m²"};
 }
 
 }  // namespace
@@ -103,10 +115,12 @@ Capacity reliefCapacity(Sizing& s, const CaseUse& use, const CaseFields& f, Real
         s.at(Step::ReliefCapacity, {Field::InletDiameter, Field::InletVelocity});
         w.W = reliefCompressedGas(Rho, f.v, f.dInlet);
         s.step([&] {
-            return RecordStep{"安全泄放量（压缩气或蒸气）", "W", "W = 2.83×10⁻³ × ρ × v × d²",
-                              "0.00283 × " + numberText(Rho) + " × " + numberText(f.v) + " × " +
-                                  numberText(f.dInlet) + "²",
-                              numberText(w.W), "kg/h"};
+            return computedStep("安全泄放量（压缩气或蒸气）", "W", "W = 2.83×10⁻³ × ρ × v × d²",
+                                Term::value(Rho.value()) * Term::constant("0.00283", 0.00283) * Term::value(f.v.value()) *
+                                    squared(Term::value(f.dInlet.value())),
+                                static_cast<double>(w.W), "kg/h",
+                                "2.83×10⁻³ = 3600 × π / 4 × 10⁻⁶：进气管内的质量流量（d 以 mm、v 以 m/s 计，每小时），"
+                                "GB 150-1998 附录B");
         });
         return w;
     }
@@ -124,40 +138,57 @@ Capacity reliefCapacity(Sizing& s, const CaseUse& use, const CaseFields& f, Real
     w.Ar = heatedArea(use.shape, f.D, f.L, f.h);
     s.step([&] { return heatedAreaStep(use.shape, f.D, f.L, f.h, w.Ar); });
     w.F = locationFactor(use.location);
+    const Term area = pow(Term::value(w.Ar.value()), Term::constant("0.82", 0.82));
     if (use.reliefCase == ReliefCase::Uninsulated) {
-        s.step([&] { return RecordStep{"安装位置系数", "F", "F（" + use.location + "）", "—", numberText(w.F), ""}; });
+        s.step([&] {
+            return RecordStep{"安装位置系数", "F", "F（" + use.location + "）", "—", numberText(w.F), "",
+                              "表：安装位置系数 F，地面上无喷淋 1、地面上有喷淋 0.6、沙埋地面下 0.3，其他 0"};
+        });
         w.W = reliefUninsulated(w.Ar, w.F, q);
         s.step([&] {
-            return RecordStep{"安全泄放量（无保温液化气）", "W", "W = 2.55×10⁵ × F × A_r^0.82 / q",
-                              numberText(w.Ar) + "^0.82 × (" + numberText(w.F) + " × 255000) / " + numberText(q),
-                              numberText(w.W), "kg/h"};
+            return computedStep("安全泄放量（无保温液化气）", "W", "W = 2.55×10⁵ × F × A_r^0.82 / q",
+                                area * (Term::value(w.F.value()) * Term::constant("255000", 255000)) / Term::value(q.value()),
+                                static_cast<double>(w.W), "kg/h", "2.55×10⁵、0.82：GB 150-1998 附录B 公式常数");
         });
     } else {
         w.W = reliefInsulated(w.Ar, f.lambda, f.tRelief, f.delta, q);
         s.step([&] {
-            return RecordStep{"安全泄放量（有保温液化气）", "W",
-                              "W = 2.61 × (650 − t) × λ × A_r^0.82 / (δ × q)，δ 以 m 计",
-                              numberText(w.Ar) + "^0.82 × (" + numberText(f.lambda) + " × ((650 − " +
-                                  numberText(f.tRelief) + ") × 2.61)) / (" + numberText(f.delta) + " / 1000) / " +
-                                  numberText(q),
-                              numberText(w.W), "kg/h"};
+            return computedStep(
+                "安全泄放量（有保温液化气）", "W", "W = 2.61 × (650 − t) × λ × A_r^0.82 / (δ × q)，δ 以 m 计",
+                area *
+                    (Term::value(f.lambda.value()) *
+                     ((Term::constant("650", 650) - Term::value(f.tRelief.value())) * Term::constant("2.61", 2.61))) /
+                    (Term::value(f.delta.value()) / Term::constant("1000", 1000)) / Term::value(q.value()),
+                static_cast<double>(w.W), "kg/h",
+                "2.61、650、0.82：GB 150-1998 附录B 公式常数；保温厚度 δ 以 mm 输入，除以 1000 换算为 m");
         });
     }
     return w;
 }
 
+namespace {
+
+// The area equations' constants, and the steam equations applied to a vapour other than water.
+std::string steamNote(const Sizing& s) {
+    std::string note = "5.25：GB 150-1998 附录B 饱和蒸汽公式常数";
+    const std::string& medium = s.kase().text(Field::Medium);
+    if (medium != kSteam) note += "；介质“" + medium + "”不是水蒸气，按其形态“饱和气”采用饱和蒸汽的面积公式";
+    return note;
+}
+
+}  // namespace
+
 bool saturatedSteamArea(Sizing& s, SizingQuantities& q, std::initializer_list<Field> check) {
     s.at(Step::DischargeArea, check, "泄放压力不能为零");
+    const Term capacity = Term::value(q.W) / Term::constant("5.25", 5.25) / Term::value(q.K) / Term::value(q.P);
     if (q.P <= 10.0f) {
         s.step([&] {
-            return RecordStep{"面积公式", "—", "饱和蒸汽，P ≤ 10 MPa", numberText(q.P) + " ≤ 10",
-                              "A = W / (5.25 × K × P)", ""};
+            return RecordStep{"面积公式", "—", "饱和蒸汽，P ≤ 10 MPa", numberText(q.P) + " ≤ 10", "A = W / (5.25 × K × P)", ""};
         });
         Mianji3(q);
         s.step([&] {
-            return RecordStep{"安全泄放面积", "A", "A = W / (5.25 × K × P)",
-                              numberText(q.W) + " / 5.25 / " + numberText(q.K) + " / " + numberText(q.P),
-                              numberText(q.A), "mm²"};
+            return computedStep("安全泄放面积", "A", "A = W / (5.25 × K × P)", capacity, static_cast<double>(q.A), "mm²",
+                                steamNote(s));
         });
         return true;
     }
@@ -168,11 +199,12 @@ bool saturatedSteamArea(Sizing& s, SizingQuantities& q, std::initializer_list<Fi
         });
         Mianji4(q);
         s.step([&] {
-            const std::string p = numberText(q.P);
-            return RecordStep{"安全泄放面积", "A", "A = W / (5.25 × K × P) × (229.2 × P − 7315) / (190.6 × P − 6895)",
-                              numberText(q.W) + " / 5.25 / " + numberText(q.K) + " / " + p + " × (229.2 × " + p +
-                                  " − 7315) / (190.6 × " + p + " − 6895)",
-                              numberText(q.A), "mm²"};
+            const Term P = Term::value(q.P);
+            const Term factor = (Term::constant("229.2", 229.2) * P - Term::constant("7315", 7315)) /
+                                (Term::constant("190.6", 190.6) * P - Term::constant("6895", 6895));
+            return computedStep("安全泄放面积", "A",
+                                "A = W / (5.25 × K × P) × (229.2 × P − 7315) / (190.6 × P − 6895)", capacity * factor,
+                                static_cast<double>(q.A), "mm²", steamNote(s) + "；229.2、7315、190.6、6895：同上，P 高于 10 MPa");
         });
         return true;
     }
@@ -182,11 +214,11 @@ bool saturatedSteamArea(Sizing& s, SizingQuantities& q, std::initializer_list<Fi
 void criticalGasArea(Sizing& s, SizingQuantities& q) {
     Mianji1(q);
     s.step([&] {
-        return RecordStep{"安全泄放面积（临界）", "A", "A = W / (0.076 × C × K × P × √(M / (Z × T)))",
-                          numberText(q.W) + " / 0.076 / " + numberText(q.C) + " / " + numberText(q.K) + " / " +
-                              numberText(q.P) + " / √(" + numberText(q.M) + " / " + numberText(q.zValue()) + " / " +
-                              numberText(q.T) + ")",
-                          numberText(q.A), "mm²"};
+        return computedStep("安全泄放面积（临界）", "A", "A = W / (0.076 × C × K × P × √(M / (Z × T)))",
+                            Term::value(q.W) / Term::constant("0.076", 0.076) / Term::value(q.C) / Term::value(q.K) /
+                                Term::value(q.P) /
+                                sqrt(Term::value(q.M) / Term::value(q.zValue()) / Term::value(q.T)),
+                            static_cast<double>(q.A), "mm²", "0.076：GB 150-1998 附录B 临界流动公式常数");
     });
 }
 

@@ -13,6 +13,7 @@
 #include "engine/quantities.h"
 #include "engine/real.h"
 #include "engine/relief_capacity.h"
+#include "formula.h"
 #include "sizing.h"
 
 namespace orvane {
@@ -107,7 +108,12 @@ std::optional<Notice> staleDerivation(const Case& c, const Description& d);
 // text, the derivation the case rests on and its inputs go into the record.
 void finishSizing(Sizing& s);
 
-// Texts of numbers for the record.
+// A step whose result is computed: its substitution printed from `substituted`, its result `actual`
+// printed as that substitution confirms it (formula.h).
+RecordStep computedStep(std::string name, std::string symbol, std::string equation, const Term& substituted,
+                        double actual, std::string unit, std::string note = {});
+
+// Texts of numbers for the record: as a document prints them (at most 7 significant digits).
 std::string numberText(Real x);
 std::string numberText(float x);
 
