@@ -73,7 +73,10 @@ void roundTrip(Device device, const RoundTrip& c) {
     w.type(c.before);
     w.inputParameters();
     w.type(c.after);
-    ASSERT_TRUE(isDone(w.calculate()));
+    // A liquefied-gas disc's burst range fails its check against p_w = Pd / 1.1; its results stand.
+    const Outcome calculated = w.calculate();
+    const Notice* notice = std::get_if<Notice>(&calculated);
+    ASSERT_TRUE(isDone(calculated) || (notice != nullptr && notice->kind == NoticeKind::CheckFailed));
     ASSERT_EQ(w.results(), c.results);
     const CaseData saved = w.captured();
 
@@ -95,7 +98,7 @@ void roundTrip(Device device, const RoundTrip& c) {
         else EXPECT_EQ(opened.form.isSelected(row.name), w.form.isSelected(row.name)) << row.name;
     }
     const Outcome again = opened.calculate();
-    EXPECT_TRUE(isDone(again)) << "Calculate after opening gave a notice or fault";
+    EXPECT_EQ(again.index(), calculated.index()) << "Calculate after opening gave another outcome";
     EXPECT_EQ(opened.results(), c.results);
 }
 

@@ -14,6 +14,7 @@
 #include "form/memory_form.h"
 #include "sheet/sheet.h"
 #include "form/window_case.h"
+#include "sizing/messages.h"
 #include "valve/valve_calculation.h"
 #include "valve/valve_controls.h"
 #include "valve/valve_input_rules.h"
@@ -31,7 +32,12 @@ std::vector<Row> rows(const Sheet& sheet, std::string_view title) {
         if (s.title != title) continue;
         for (const SheetBlock& b : s.blocks) {
             if (const auto* t = std::get_if<SheetTable>(&b)) {
-                for (const SheetRow& r : t->rows) out.push_back(r.cells);
+                // The steps without their numbers, so that a step is found by its name.
+                const bool numbered = !t->columns.empty() && t->columns[0] == "序号";
+                for (const SheetRow& r : t->rows) {
+                    out.push_back(r.cells);
+                    if (numbered && r.kind == RowKind::Cells) out.back().erase(out.back().begin());
+                }
             } else {
                 out.push_back({std::get<std::string>(b)});
             }
@@ -83,10 +89,11 @@ TEST_F(ValveSheet, CompressedAirFromTheRecordOfItsCalculation) {
     for (const SheetSection& section : s.sections)
         titles.push_back(section.title);
     EXPECT_EQ(titles, (std::vector<std::string>{"1 计算依据", "2 设计条件", "3 介质物性", "4 计算过程",
-                                                "5 结果与校核", "6 提示"}));
+                                                "5 结果与校核", "6 提示", "附录 所用的表"}));
     EXPECT_EQ(row(s, "1 计算依据", "计算程序"), (Row{"计算程序", "Orvane 9.8.7"}));
     EXPECT_EQ(row(s, "2 设计条件", "安全阀型式"), (Row{"安全阀型式", "全启式", ""}));
     EXPECT_EQ(row(s, "2 设计条件", "泄放侧压力"), (Row{"泄放侧压力", "0.1", "MPa"}));
+    EXPECT_EQ(row(s, "2 设计条件", "设计压力"), (Row{"设计压力", "0.88", "MPa"}));
     EXPECT_EQ(row(s, "3 介质物性", "介质"), (Row{"介质", "—", "空气", "", "选定"}));
     EXPECT_EQ(row(s, "3 介质物性", "气体特性系数"), (Row{"气体特性系数", "C", "356", "", "物性库（空气）"}));
     EXPECT_EQ(row(s, "3 介质物性", "摩尔质量"), (Row{"摩尔质量", "M", "28.96", "kg/kmol", "物性库（空气）"}));
@@ -96,25 +103,35 @@ TEST_F(ValveSheet, CompressedAirFromTheRecordOfItsCalculation) {
 
     const std::string p = "4 计算过程";
     EXPECT_TRUE(holds(s, p,
-                      {"背压比", "Po/P", "Po / P ≤ r_c：临界", "0.1 / 1.024 = 0.09765625 ≤ 0.528281720670107",
-                       "临界", ""}));
+                      {"背压比", "Po/P", "Po / P ≤ r_c：临界", "0.1 / 1.024 = 0.09765625 ≤ 0.5282817", "临界", ""}));
+    // 0.00283 × 11.19179 × 15 × 6400 = 3040.5855
     EXPECT_TRUE(holds(s, p,
                       {"安全泄放量（压缩气或蒸气）", "W", "W = 2.83×10⁻³ × ρ × v × d²",
-                       "0.00283 × 11.1917934417725 × 15 × 80²", "3040.586", "kg/h"}));
-    EXPECT_EQ(row(s, p, "计算喉径")[4], "26.7945484798857");
+                       "0.00283 × 11.19179 × 15 × 80²", "3040.586", "kg/h"}));
+    EXPECT_TRUE(holds(s, p, {"依据：2.83×10⁻³ = 3600 × π / 4 × 10⁻⁶：进气管内的质量流量（d 以 mm、v 以 m/s 计，每小时），"
+                             "GB 150-1998 附录B"}));
+    EXPECT_EQ(row(s, p, "计算喉径")[4], "26.79455");  // 2 × √(563.8745 / 3.14159) = 26.7945502
     EXPECT_EQ(row(s, p, "标准喉径的排放面积"),
               (Row{"标准喉径的排放面积", "A0", "A0 = π × d0² / 4", "3.14159 × 32² / 4", "804.2471", "mm²"}));
 
     const std::string r = "5 结果与校核";
+    // Printed to 7 digits, with the window's text beside those it shows longer.
     const std::pair<const char*, const char*> results[] = {
-        {"安全泄放量", "3040.586"}, {"安全泄放面积", "563.8745"}, {"计算喉径", "26.7945484798857"},
-        {"标准喉径", "32"},         {"公称管径", "50"},           {"开启压力", "0.840000012516975"}};
+        {"安全泄放量", "3040.586"},
+        {"安全泄放面积", "563.8745"},
+        {"计算喉径", "26.79455（窗口显示 26.7945484798857）"},
+        {"标准喉径", "32"},
+        {"公称管径", "50"},
+        {"开启压力", "0.84（窗口显示 0.840000012516975）"}};
     for (const auto& [name, text] : results)
         EXPECT_EQ(row(s, r, name)[1], text) << name;
     EXPECT_EQ(row(s, r, "标准喉径的排放面积 A0"), (Row{"标准喉径的排放面积 A0", "804.2471", "mm²"}));
     EXPECT_EQ(row(s, r, "面积裕量 (A0 − A) / A"), (Row{"面积裕量 (A0 − A) / A", "42.63", "%"}));
-    EXPECT_EQ(row(s, r, "结论"), (Row{"结论", "合格", ""}));
-    EXPECT_NE(std::get<std::string>(s.sections[4].blocks.back()).find("π 取 3.14159"), std::string::npos);
+    EXPECT_TRUE(holds(s, r, {"开启压力不高于设计压力", "p_set ≤ Pd", "0.84 ≤ 0.88 MPa", "合格"}));
+    EXPECT_TRUE(holds(s, r, {"标准喉径的排放面积不小于所需排放面积", "A0 ≥ A", "804.2471 ≥ 563.8745 mm²", "合格"}));
+    EXPECT_EQ(std::get<std::string>(s.sections[4].blocks.back()), "结论：合格。");
+    EXPECT_EQ(row(s, "附录 所用的表", "32"), (Row{"32", "32", "50", "32", "50", "◀ 选用"}));
+    EXPECT_EQ(row(s, "附录 所用的表", "40"), (Row{"40", "50", "80", "40", "80", ""}));
     EXPECT_EQ(rows(s, "6 提示"), (std::vector<Row>{{"无。"}}));
     EXPECT_EQ(s.signOff[0].role + s.signOff[0].signature.name + s.signOff[2].role, "设计张三审核");
 }
@@ -149,6 +166,7 @@ TEST_F(ValveSheet, AnUndergroundVesselDocumentsThatNoFireReliefIsNeeded) {
     EXPECT_EQ(row(s, "2 设计条件", "工作压力"),
               (Row{"工作压力", "1.963636（输入 1.96363644166426）", "MPa"}));
     EXPECT_TRUE(holds(s, "4 计算过程", {"安装位置系数", "F", "F（地下）", "—", "0", ""}));
+    EXPECT_EQ(std::get<std::string>(s.sections[4].blocks.back()), "结论：未完成，见第 6 节提示。");
     EXPECT_EQ(row(s, "5 结果与校核", "安全泄放量"), (Row{"安全泄放量", "0", "kg/h"}));
     EXPECT_EQ(row(s, "5 结果与校核", "标准喉径"), (Row{"标准喉径", "—（未给出）", "mm"}));
     EXPECT_TRUE(holds(s, "5 结果与校核", {"未选定标准喉径，不作面积校核（见第 6 节提示）。"}));
@@ -210,7 +228,8 @@ class DiscSheet : public testing::Test {
         type(medium);
         disc::inputParameters(form, q, shared);
         type(fields);
-        EXPECT_TRUE(isDone(disc::calculate(form, q, shared)));
+        const Outcome o = disc::calculate(form, q, shared);
+        EXPECT_TRUE(q.memory.record && q.memory.record->documents()) << describe(o).text;
         return buildSheet(*q.memory.record, {}, "1");
     }
     std::optional<std::string> noSheet() const {
@@ -225,13 +244,14 @@ TEST_F(DiscSheet, UninsulatedFireWithTheDerivationOfThePressures) {
     EXPECT_EQ(row(s, "2 设计条件", "爆破片型式"), (Row{"爆破片型式", "普通正拱", ""}));
     EXPECT_EQ(row(s, "2 设计条件", "容器外径"), (Row{"容器外径", "2000", "mm"}));
     EXPECT_EQ(row(s, "2 设计条件", "工作压力（输入参数项所用）"), Row{});  // computed here, from Pd
-    EXPECT_EQ(row(s, "4 计算过程", "工作压力")[4], "1.96363644166426");
+    EXPECT_EQ(row(s, "4 计算过程", "工作压力")[4], "1.963636");
     EXPECT_EQ(row(s, "3 介质物性", "形态"), (Row{"形态", "—", "饱和气", "", "物性库（液氨）"}));
     EXPECT_EQ(row(s, "3 介质物性", "气化潜热")[2], "1055.4");
     const std::vector<Row> steps = rows(s, "4 计算过程");
     ASSERT_GE(steps.size(), 2u);
     EXPECT_EQ(steps[0], (Row{"输入参数项：设计爆破压力 Pb 与设计压力 Pd"}));
     EXPECT_EQ(steps[1], (Row{"设计压力", "Pd", "介质规定的设计压力", "—", "2.16", "MPa"}));
+    EXPECT_EQ(steps[2], (Row{"依据：物性库：介质“液氨”规定的设计压力"}));
     EXPECT_TRUE(holds(s, "4 计算过程", {"计算"}));
     EXPECT_TRUE(holds(s, "4 计算过程",
                       {"受热面积", "A_r", "A_r = 3.14 × D × (L + 0.3 × D) / 10^6",
@@ -239,11 +259,16 @@ TEST_F(DiscSheet, UninsulatedFireWithTheDerivationOfThePressures) {
     EXPECT_TRUE(holds(s, "4 计算过程", {"安装位置系数", "F", "F（地面上无喷淋）", "—", "1", ""}));
     const std::string r = "5 结果与校核";
     EXPECT_EQ(row(s, r, "安全泄放量"), (Row{"安全泄放量", "5122.43", "kg/h"}));
-    EXPECT_EQ(row(s, r, "计算口径"), (Row{"计算口径", "30.1680528526684", "mm"}));
+    EXPECT_EQ(row(s, r, "计算口径"), (Row{"计算口径", "30.16805（窗口显示 30.1680528526684）", "mm"}));
     EXPECT_EQ(row(s, r, "制造级别"), (Row{"制造级别", "1.0级", ""}));
-    EXPECT_EQ(row(s, r, "制造范围 上限 / 下限"), (Row{"制造范围 上限 / 下限", "0.16 / 0.085", "MPa"}));
+    EXPECT_EQ(row(s, r, "按 Pb 所查制造范围 上限 / 下限"), (Row{"按 Pb 所查制造范围 上限 / 下限", "0.16 / 0.085", "MPa"}));
     EXPECT_EQ(row(s, r, "设计爆破压力 Pb"), (Row{"设计爆破压力 Pb", "2", "MPa"}));
     EXPECT_EQ(row(s, r, "设计压力 Pd"), (Row{"设计压力 Pd", "2.16", "MPa"}));
+    // Pb − 0.085 = 1.915 against 1.43 × 2.16 / 1.1 = 2.808; Pb + 0.16 = 2.16 against Pd 2.16.
+    EXPECT_TRUE(holds(s, r, {"制造范围的最低爆破压力不低于工作压力的 r 倍", "Pb − 下限 ≥ r × p_w", "1.915 < 2.808 MPa", "不合格"}));
+    EXPECT_TRUE(holds(s, r, {"制造范围的最高爆破压力不高于设计压力", "Pb + 上限 ≤ Pd", "2.16 ≤ 2.16 MPa", "合格"}));
+    EXPECT_EQ(std::get<std::string>(s.sections[4].blocks.back()),
+              "结论：不合格，“制造范围的最低爆破压力不低于工作压力的 r 倍”不满足。");
 }
 
 TEST_F(DiscSheet, InsulatedFireListsTheInsulation) {
@@ -256,7 +281,7 @@ TEST_F(DiscSheet, InsulatedFireListsTheInsulation) {
     EXPECT_EQ(row(s, "4 计算过程", "安全泄放量（有保温液化气）")[4], "203.459");
     EXPECT_EQ(row(s, "5 结果与校核", "安全泄放面积")[1], "74.0642");
     EXPECT_EQ(row(s, "5 结果与校核", "公称管径")[1], "10");
-    EXPECT_EQ(row(s, "5 结果与校核", "制造范围 上限 / 下限")[1], "0.085 / 0.045");
+    EXPECT_EQ(row(s, "5 结果与校核", "按 Pb 所查制造范围 上限 / 下限")[1], "0.085 / 0.045");
 }
 
 TEST_F(DiscSheet, CompressedGasKeepsTheWorkingPressureItsBurstPressureCameFrom) {
@@ -281,8 +306,12 @@ TEST_F(DiscSheet, CompressedGasKeepsTheWorkingPressureItsBurstPressureCameFrom) 
     EXPECT_EQ(noSheet(), kNoRecord);
     disc::inputParameters(form, q, shared);
     ASSERT_TRUE(isDone(disc::calculate(form, q, shared)));
-    EXPECT_EQ(row(buildSheet(*q.memory.record, {}, "1"), "5 结果与校核", "制造范围"),
-              (Row{"制造范围", "—（反拱型不查制造范围）", ""}));
+    // Reverse acting, 1.0级: Pb = Pd = 1.1 × 1.1 × 0.8 = 0.968, checked as it stands against
+    // 1.1 × 0.8 = 0.88 and against Pd.
+    const Sheet reverse = buildSheet(*q.memory.record, {}, "1");
+    EXPECT_TRUE(holds(reverse, "5 结果与校核", {"设计爆破压力不低于工作压力的 r 倍", "Pb ≥ r × p_w", "0.968 ≥ 0.88 MPa", "合格"}));
+    EXPECT_TRUE(holds(reverse, "5 结果与校核", {"设计爆破压力不高于设计压力", "Pb ≤ Pd", "0.968 ≤ 0.968 MPa", "合格"}));
+    EXPECT_EQ(std::get<std::string>(reverse.sections[4].blocks.back()), "结论：合格。");
     disc::clear(form, q);
     EXPECT_EQ(noSheet(), kNoRecord);
 }

@@ -185,6 +185,8 @@ CaseData read(const QJsonObject& root, std::optional<Device> window) {
         for (std::size_t i = 0; i < std::size(kStepFields); ++i) {
             step.*kStepMembers[i] = s(r.text(v.toObject(), q(kStepFields[i]), "步骤的"));
         }
+        // Where its constants come from; files written before steps had notes have none.
+        if (v.toObject().contains("note")) step.note = s(r.text(v.toObject(), "note", "步骤的"));
         d.derivation.push_back(std::move(step));
     }
 
@@ -270,6 +272,7 @@ QByteArray caseJson(const CaseData& d) {
     for (const RecordStep& step : d.derivation) {
         QJsonObject o;
         for (std::size_t i = 0; i < std::size(kStepFields); ++i) o.insert(q(kStepFields[i]), q(step.*kStepMembers[i]));
+        if (!step.note.empty()) o.insert("note", q(step.note));
         steps.append(o);
     }
     ip.insert("steps", steps);

@@ -107,7 +107,94 @@ std::size_t discTypeIndex(std::string_view caption) {
     return 0;
 }
 
-std::string rangeText(const Range& r) { return writeDouble(r.upper) + " / " + writeDouble(r.lower); }
+// The row of the manufacturing range table that holds at P: the last whose bound P passes.
+std::optional<std::size_t> rangeRow(double P) {
+    std::optional<std::size_t> found;
+    for (std::size_t i = 0; i < kManufacturingRangeTable.size(); ++i) {
+        const RangeRow& row = kManufacturingRangeTable[i];
+        if (row.inclusive ? P >= row.bound : P > row.bound) found = i;
+    }
+    return found;
+}
+
+// A row's condition on P as the sheet prints it: "1 < P ≤ 1.4".
+std::string rowCondition(std::size_t i) {
+    const RangeRow& row = kManufacturingRangeTable[i];
+    std::string text = writeDouble(row.bound) + (row.inclusive ? " ≤ P" : " < P");
+    if (i + 1 < kManufacturingRangeTable.size()) text += " ≤ " + writeDouble(kManufacturingRangeTable[i + 1].bound);
+    return text;
+}
+
+// A grade's limit in a row: the pressure itself for a fixed row, its fraction of P for the last.
+std::string limitText(const RangeRow& row, double limit) {
+    return row.proportional ? writeDouble(limit) + " × P" : writeDouble(limit);
+}
+
+// The manufacturing range table of a grade, as the sheet's appendix prints it, `taken` marked.
+RecordTable rangeTable(std::size_t grade, const std::vector<std::size_t>& taken) {
+    RecordTable t{"爆破片制造范围（MPa），" + std::string(kGrades[grade]), {"设计爆破压力 P", "上限", "下限"}, {}, taken};
+    for (std::size_t i = 0; i < kManufacturingRangeTable.size(); ++i) {
+        const RangeRow& row = kManufacturingRangeTable[i];
+        const Range& r = row.byGrade[grade];
+        t.rows.push_back({rowCondition(i), limitText(row, r.upper), limitText(row, r.lower)});
+    }
+    std::ranges::sort(t.chosen);
+    t.chosen.erase(std::unique(t.chosen.begin(), t.chosen.end()), t.chosen.end());
+    return t;
+}
+
+// Looks the range up at P, as LookUpRange does, and records the step: the row with its condition,
+// or why none applies. A row in proportion gives its limits as two computed steps.
+struct RangeLookup {
+    Sizing& s;
+    std::vector<RecordStep>& steps;
+    std::vector<std::size_t> taken;  // rows of the table looked up
+
+    void operator()(Range& range, double P, const std::string& grade, const std::string& what, const std::string& at) {
+        const std::optional<std::size_t> g = gradeIndex(grade);
+        const std::optional<std::size_t> i = g ? rangeRow(P) : std::nullopt;
+        LookUpRange(P, grade, range);
+        if (!s.steps()) return;
+        const std::string equation = "按 " + grade + " 查 " + at + " = " + printed(P) + " MPa";
+        if (!g || !i) {
+            steps.push_back({"制造范围（" + what + "）", "上限 / 下限", equation, "—",
+                             printed(range.upper) + " / " + printed(range.lower), "MPa",
+                             !g ? "制造级别“" + grade + "”不在列表中，不查表，上限、下限沿用前值"
+                                : "P 低于 0.1 MPa，表中无此行，上限、下限沿用前值"});
+            return;
+        }
+        taken.push_back(*i);
+        const RangeRow& row = kManufacturingRangeTable[*i];
+        const std::string note = "附录表：爆破片制造范围，" + grade + "，" + rowCondition(*i) + " 一行";
+        if (!row.proportional) {
+            steps.push_back({"制造范围（" + what + "）", "上限 / 下限", equation, "—", rangeText(range), "MPa", note});
+            return;
+        }
+        const Range& r = row.byGrade[*g];
+        steps.push_back(computedStep("制造范围上限（" + what + "）", "上限", equation + "，上限 = " + limitText(row, r.upper),
+                                     Term::value(r.upper) * Term::value(P), range.upper, "MPa", note));
+        steps.push_back(computedStep("制造范围下限（" + what + "）", "下限", "下限 = " + limitText(row, r.lower),
+                                     Term::value(r.lower) * Term::value(P), range.lower, "MPa", note));
+    }
+
+    static std::string rangeText(const Range& r) { return printed(r.upper) + " / " + printed(r.lower); }
+};
+
+std::string ratioNote() {
+    std::string note = "表：爆破片型式的比值 r，";
+    for (std::size_t i = 0; i < kDiscTypeCaptions.size(); ++i) {
+        note += (i > 0 ? "、" : "") + std::string(kDiscTypeCaptions[i]) + " " + writeDouble(kDiscTypeRatio[i]);
+    }
+    return note;
+}
+
+std::string reverseFactorNote() {
+    std::string note = "表：反拱型爆破片的制造级别系数 f，";
+    for (std::size_t i = 0; i < kGrades.size(); ++i) {
+        note += (i > 0 ? "、" : "") + std::string(kGrades[i]) + " " + writeDouble(kReverseGradeFactor[i]);
+    }
+    return note;
+}
 
 }  // namespace
 
@@ -173,30 +260,33 @@ void compressedGasRoute(Sizing& s, Derivation& d) {
     std::vector<RecordStep>& steps = d.derived.steps;
     const bool detailed = s.steps();
     if (detailed) {
-        steps.push_back({"最小爆破压力", "p_min", "p_min = r × p_w（" + type + "）",
-                         writeDouble(ratio.value()) + " × " + writeDouble(pWorking.value()), writeDouble(pMin.value()),
-                         "MPa"});
+        steps.push_back(computedStep("最小爆破压力", "p_min", "p_min = r × p_w（" + type + "）",
+                                     Term::value(ratio.value()) * Term::value(pWorking.value()), pMin.value(), "MPa",
+                                     ratioNote()));
     }
     s.choice(Field::Grade);
     const std::string& grade = c.text(Field::Grade);
     if (!reverseActing(type)) {
         // Two passes: the second looks the range up at the first pass's design burst pressure.
         Range range;
+        RangeLookup lookUp{s, steps, {}};
         for (int pass = 0; pass < 2; ++pass) {
             const Real at = pMin + range.lower;
-            LookUpRange(at.value(), grade, range);
-            if (detailed) {
-                steps.push_back({"制造范围（第 " + writeInteger(pass + 1) + " 次）", "上限 / 下限",
-                                 "按 " + grade + " 查 " + writeDouble(at.value()) + " MPa", "—", rangeText(range), "MPa"});
+            const std::string what = "第 " + writeInteger(pass + 1) + " 次";
+            if (detailed && pass > 0) {
+                steps.push_back(computedStep("查表压力（" + what + "）", "P", "P = p_min + 下限",
+                                             Term::value(pMin.value()) + Term::value(range.lower), at.value(), "MPa"));
             }
+            lookUp(range, at.value(), grade, what, pass == 0 ? "P = p_min" : "P");
             d.derived.Pb = toSingle(pMin + range.lower);
             d.derived.Pd = toSingle(range.upper + Real(d.derived.Pb));
         }
         if (detailed) {
-            steps.push_back({"设计爆破压力", "Pb", "Pb = p_min + 下限",
-                             writeDouble(pMin.value()) + " + " + writeDouble(range.lower), writeSingle(d.derived.Pb), "MPa"});
-            steps.push_back({"设计压力", "Pd", "Pd = 上限 + Pb", writeDouble(range.upper) + " + " + writeSingle(d.derived.Pb),
-                             writeSingle(d.derived.Pd), "MPa"});
+            steps.push_back(computedStep("设计爆破压力", "Pb", "Pb = p_min + 下限",
+                                         Term::value(pMin.value()) + Term::value(range.lower), d.derived.Pb, "MPa"));
+            steps.push_back(computedStep("设计压力", "Pd", "Pd = 上限 + Pb",
+                                         Term::value(range.upper) + Term::value(d.derived.Pb), d.derived.Pd, "MPa"));
+            if (const std::optional<std::size_t> g = gradeIndex(grade)) d.derived.tables.push_back(rangeTable(*g, lookUp.taken));
         }
         return;
     }
@@ -206,10 +296,12 @@ void compressedGasRoute(Sizing& s, Derivation& d) {
     d.derived.Pb = toSingle(factor * pMin);
     d.derived.Pd = d.derived.Pb;
     if (detailed) {
-        steps.push_back({"设计爆破压力（反拱）", "Pb",
-                         g ? "Pb = f × p_min（" + grade + "）" : "Pb = p_min（制造级别“" + grade + "”不在列表中）",
-                         writeDouble(factor) + " × " + writeDouble(pMin.value()), writeSingle(d.derived.Pb), "MPa"});
-        steps.push_back({"设计压力", "Pd", "Pd = Pb", writeSingle(d.derived.Pb), writeSingle(d.derived.Pd), "MPa"});
+        steps.push_back(computedStep("设计爆破压力（反拱）", "Pb",
+                                     g ? "Pb = f × p_min（" + grade + "）" : "Pb = p_min（制造级别“" + grade + "”不在列表中）",
+                                     Term::value(factor) * Term::value(pMin.value()), d.derived.Pb, "MPa",
+                                     reverseFactorNote()));
+        steps.push_back(computedStep("设计压力", "Pd", "Pd = Pb", Term::value(d.derived.Pb), d.derived.Pd, "MPa",
+                                     "反拱型爆破片的设计压力取设计爆破压力"));
     }
 }
 
@@ -223,44 +315,105 @@ void liquefiedRoute(Sizing& s, Derivation& d, const std::optional<MediumValues>&
     s.at(Step::DesignPressure);
     if (values && values->designPressure) {
         d.derived.Pd = toSingle(*values->designPressure);
-        if (detailed) steps.push_back({"设计压力", "Pd", "介质规定的设计压力", "—", writeSingle(d.derived.Pd), "MPa"});
+        if (detailed) {
+            steps.push_back({"设计压力", "Pd", "介质规定的设计压力", "—", writeSingle(d.derived.Pd), "MPa",
+                             "物性库：介质“" + c.text(Field::Medium) + "”规定的设计压力"});
+        }
     } else {
         const Real pWorking = workingPressure(s, d);
         s.at(Step::DesignPressure);
         d.derived.Pd = toSingle(pWorking * 1.1);
         if (detailed) {
-            steps.push_back({"设计压力", "Pd", "Pd = 1.1 × p_w（介质“" + c.text(Field::Medium) + "”无规定的设计压力）",
-                             "1.1 × " + writeDouble(pWorking.value()), writeSingle(d.derived.Pd), "MPa"});
+            steps.push_back(computedStep("设计压力", "Pd", "Pd = 1.1 × p_w（介质“" + c.text(Field::Medium) + "”无规定的设计压力）",
+                                         Term::constant("1.1", 1.1) * Term::value(pWorking.value()), d.derived.Pd, "MPa",
+                                         "1.1：程序常数，设计压力取工作压力的 1.1 倍"));
         }
     }
     s.at(Step::BurstPressure);
     if (reverseActing(c.text(Field::DeviceType))) {
         d.derived.Pb = d.derived.Pd;
         if (detailed) {
-            steps.push_back({"设计爆破压力（反拱）", "Pb", "Pb = Pd", writeSingle(d.derived.Pd), writeSingle(d.derived.Pb),
-                             "MPa"});
+            steps.push_back(computedStep("设计爆破压力（反拱）", "Pb", "Pb = Pd", Term::value(d.derived.Pd), d.derived.Pb,
+                                         "MPa", "反拱型爆破片的设计爆破压力取设计压力"));
         }
         return;
     }
     s.choice(Field::Grade);
     const std::string& grade = c.text(Field::Grade);
     Range range;
-    LookUpRange(static_cast<double>(d.derived.Pd), grade, range);
-    if (detailed) {
-        steps.push_back({"制造范围（第 1 次）", "上限 / 下限", "按 " + grade + " 查 " + writeSingle(d.derived.Pd) + " MPa",
-                         "—", rangeText(range), "MPa"});
-    }
-    d.derived.Pb = toSingle(Real(d.derived.Pd) - range.upper);
-    LookUpRange(static_cast<double>(d.derived.Pb), grade, range);
-    if (detailed) {
-        steps.push_back({"制造范围（第 2 次）", "上限 / 下限", "按 " + grade + " 查 " + writeSingle(d.derived.Pb) + " MPa",
-                         "—", rangeText(range), "MPa"});
-    }
+    RangeLookup lookUp{s, steps, {}};
+    lookUp(range, static_cast<double>(d.derived.Pd), grade, "第 1 次", "P = Pd");
     d.derived.Pb = toSingle(Real(d.derived.Pd) - range.upper);
     if (detailed) {
-        steps.push_back({"设计爆破压力", "Pb", "Pb = Pd − 上限", writeSingle(d.derived.Pd) + " − " + writeDouble(range.upper),
-                         writeSingle(d.derived.Pb), "MPa"});
+        steps.push_back(computedStep("查表压力（第 2 次）", "P", "P = Pd − 上限",
+                                     Term::value(d.derived.Pd) - Term::value(range.upper), d.derived.Pb, "MPa"));
     }
+    lookUp(range, static_cast<double>(d.derived.Pb), grade, "第 2 次", "P");
+    d.derived.Pb = toSingle(Real(d.derived.Pd) - range.upper);
+    if (detailed) {
+        steps.push_back(computedStep("设计爆破压力", "Pb", "Pb = Pd − 上限",
+                                     Term::value(d.derived.Pd) - Term::value(range.upper), d.derived.Pb, "MPa"));
+        if (const std::optional<std::size_t> g = gradeIndex(grade)) d.derived.tables.push_back(rangeTable(*g, lookUp.taken));
+    }
+}
+
+// The working pressure the burst range is checked against: the one typed for a compressed gas, on
+// the liquefied route the one the program gives from the design pressure, p_w = Pd / 1.1.
+float workingPressureChecked(Sizing& s, const CaseUse& use, float Pd) {
+    if (use.mediumType == kCaseCompressedGas) return s.single(Field::WorkingPressure);
+    s.at(Step::Pressures);
+    const Real pw = Real(Pd) / 1.1;
+    s.step([&] {
+        return computedStep("工作压力", "p_w", "p_w = Pd / 1.1", Term::value(Pd) / Term::constant("1.1", 1.1), pw.value(),
+                            "MPa", "1.1：程序常数，设计压力取工作压力的 1.1 倍");
+    });
+    return toSingle(pw);
+}
+
+// The burst pressure's manufacturing range at Pb against the working pressure and the design
+// pressure: its lowest burst pressure not below r × p_w, its highest not above Pd. A reverse-acting
+// disc's Pb already carries its grade's factor: it is checked as it stands.
+void checkBurstRange(Sizing& s, float Pw, float Pb, float Pd) {
+    const std::string& type = s.kase().text(Field::DeviceType);
+    const std::string& grade = s.kase().text(Field::Grade);
+    const double ratio = discTypeRatio(type);
+    const Real least = ratio * Real(Pw);
+    s.step([&] {
+        return computedStep("工作压力的 r 倍", "r × p_w", "r × p_w（" + type + "）",
+                            Term::value(ratio) * Term::value(Pw), least.value(), "MPa", ratioNote());
+    });
+    if (reverseActing(type)) {
+        designCheck(s, "设计爆破压力不低于工作压力的 r 倍", "Pb ≥ r × p_w", Pb, "≥", least.value(), "MPa");
+        designCheck(s, "设计爆破压力不高于设计压力", "Pb ≤ Pd", Pb, "≤", Pd, "MPa");
+        return;
+    }
+    Range range;
+    std::vector<RecordStep> lookUpSteps;
+    RangeLookup lookUp{s, lookUpSteps, {}};
+    lookUp(range, static_cast<double>(Pb), grade, "校核", "Pb");
+    for (RecordStep& step : lookUpSteps) s.step([&] { return std::move(step); });
+    const Real lowest = Real(Pb) - range.lower, highest = Real(Pb) + range.upper;
+    s.step([&] {
+        return computedStep("最低爆破压力", "Pb − 下限", "Pb − 下限", Term::value(Pb) - Term::value(range.lower),
+                            lowest.value(), "MPa");
+    });
+    s.step([&] {
+        return computedStep("最高爆破压力", "Pb + 上限", "Pb + 上限", Term::value(Pb) + Term::value(range.upper),
+                            highest.value(), "MPa");
+    });
+    designCheck(s, "制造范围的最低爆破压力不低于工作压力的 r 倍", "Pb − 下限 ≥ r × p_w", lowest.value(), "≥",
+                least.value(), "MPa");
+    designCheck(s, "制造范围的最高爆破压力不高于设计压力", "Pb + 上限 ≤ Pd", highest.value(), "≤", Pd, "MPa");
+}
+
+// The nominal sizes, as the sheet's appendix prints them, the one taken marked.
+RecordTable nominalSizeTable(std::optional<int> taken) {
+    RecordTable t{"爆破片公称管径（mm）：取不小于计算口径的最小者", {"公称管径 DN"}, {}, {}};
+    for (auto n = kNominalSizes.rbegin(); n != kNominalSizes.rend(); ++n) {
+        if (taken == *n) t.chosen.push_back(t.rows.size());
+        t.rows.push_back({writeInteger(*n)});
+    }
+    return t;
 }
 
 }  // namespace
@@ -324,30 +477,28 @@ CalculationRecord size(const Case& c, ProgramValues& shared, Detail detail) {
         q.K = kDiscCoefficient;
         const Real tDesign = *shared.DesignTemperature;
         if (typedCapacity) q.W = s.inputSingle(Field::ReliefCapacity);
-        s.step([&] { return RecordStep{"排放系数", "K", "K（爆破片）", "—", numberText(q.K), ""}; });
-        s.step([&] { return RecordStep{"设计爆破压力", "Pb", "由“输入参数项”确定", "—", numberText(Pb), "MPa"}; });
+        s.step([&] { return RecordStep{"排放系数", "K", "K（爆破片）", "—", numberText(q.K), "", "程序常数：爆破片的排放系数取 0.65"}; });
+        s.step([&] { return RecordStep{"设计爆破压力", "Pb", "由“输入参数项”确定", "—", numberText(Pb), "MPa", "见上方输入参数项各行"}; });
+        const float Pw = workingPressureChecked(s, use, Pd);
+        checkBurstRange(s, Pw, Pb, Pd);
 
         Capacity capacity{q.W};
         if (typedCapacity) {
             s.step([&] { return RecordStep{"安全泄放量", "W", "W 为输入值", "—", numberText(q.W), "kg/h"}; });
         } else {
             if (use.mediumType != kCaseCompressedGas) {
-                s.at(Step::Pressures);
-                const std::string working = writeDouble((Real(Pd) / 1.1).value());
-                s.step([&] { return RecordStep{"工作压力", "p_w", "p_w = Pd / 1.1", numberText(Pd) + " / 1.1", working, "MPa"}; });
                 // Derived from the design pressure of this medium: input parameters may read it again.
-                s.write(Field::WorkingPressure, working, Source::Derived, c.text(Field::Medium));
+                s.write(Field::WorkingPressure, writeDouble((Real(Pd) / 1.1).value()), Source::Derived, c.text(Field::Medium));
             }
             s.at(Step::Pressures, {Field::DesignTemperature}, "设计温度不能低于 -273 ℃");
             q.T = toSingle(273 + tDesign);
-            s.step([&] { return RecordStep{"气体温度", "T", "T = 273 + t", "273 + " + numberText(tDesign), numberText(q.T), "K"}; });
+            s.step([&] { return temperatureStep(tDesign, q.T); });
             s.at(Step::GasDensity, {Field::MolarMass, Field::DesignTemperature}, "设计温度不能为 -273 ℃");
             const Real pRelief = Real(Pb) + 0.1;
             q.Rho = gasDensity(q.M, pRelief, q.T);
             s.step([&] {
-                return RecordStep{"气体密度", "ρ", "ρ = M × 121.9 × (Pb + 0.1) / T",
-                                  numberText(q.M) + " × 121.9 × " + numberText(pRelief) + " / " + numberText(q.T),
-                                  numberText(q.Rho), "kg/m³"};
+                return densityStep("ρ = M × 121.9 × (Pb + 0.1) / T", q.M, Term::value(Pb) + Term::constant("0.1", 0.1),
+                                   q.T, q.Rho);
             });
             s.write(Field::GasDensity, writeSingle(q.Rho));
             capacity = reliefCapacity(s, use, fields, q.Rho, *shared.LatentHeat);
@@ -362,7 +513,10 @@ CalculationRecord size(const Case& c, ProgramValues& shared, Detail detail) {
             areaApplies = false;
         } else {
             q.P = toSingle(Real(Pb) + 0.1);
-            s.step([&] { return RecordStep{"泄放压力（绝压）", "P", "P = Pb + 0.1", numberText(Pb) + " + 0.1", numberText(q.P), "MPa"}; });
+            s.step([&] {
+                return computedStep("泄放压力（绝压）", "P", "P = Pb + 0.1", Term::value(Pb) + Term::constant("0.1", 0.1), q.P,
+                                    "MPa", "0.1：程序常数，表压加 0.1 MPa 为绝压");
+            });
             if (use.phase != kPhaseSaturated) {
                 s.step([&] {
                     return RecordStep{"面积公式", "—", "气体，无背压，按临界流动", "—",
@@ -393,8 +547,9 @@ CalculationRecord size(const Case& c, ProgramValues& shared, Detail detail) {
         s.at(Step::Bore, capacityInputs(use), "安全泄放量不能为负数");
         const Real d = bore(q.A, q.Pi);
         s.step([&] {
-            return RecordStep{"计算口径", "d", "d = 2 × √(A / π)", "2 × √(" + numberText(q.A) + " / " + numberText(q.Pi) + ")",
-                              numberText(d), "mm"};
+            return computedStep("计算口径", "d", "d = 2 × √(A / π)",
+                                Term::constant("2", 2) * sqrt(Term::value(q.A) / Term::value(q.Pi)), d.value(), "mm",
+                                "π：程序取 3.14159");
         });
 
         if (!somethingToSize(q.W, q.A, q.P)) {
@@ -406,9 +561,11 @@ CalculationRecord size(const Case& c, ProgramValues& shared, Detail detail) {
 
         const std::optional<int> size = nominalSize(d.value());
         s.step([&] {
-            return RecordStep{"公称管径", "DN", "不小于计算口径的最小公称管径", "d = " + numberText(d),
-                              size ? writeInteger(*size) : "大于 DN 200", "mm"};
+            return RecordStep{"公称管径", "DN", "不小于计算口径的最小公称管径",
+                              printed(d.value()) + (size ? " ≤ " + writeInteger(*size) : " > 200"),
+                              size ? writeInteger(*size) : "大于 DN 200", "mm", "附录表：爆破片公称管径"};
         });
+        if (s.steps()) s.record().tables.push_back(nominalSizeTable(size));
         writeCapacity(s, q.W, typedCapacity);
         s.write(Field::DischargeArea, writeSingle(q.A));
         s.write(Field::Bore, writeDouble(d.value()));

@@ -55,6 +55,7 @@ enum class NoticeKind {
                             // `before` the case's text, `after` what deriving again gives
     NoDeviceSized,          // W <= 0, A <= 0 or P <= 0: `causes` say why, `value` W, `limit` P
     ReadAsZero,             // results written, but inputs of the case were read as 0 (`readAsZero`)
+    CheckFailed,            // results written, but a design check failed (`failedChecks`)
 };
 
 struct Notice {
@@ -71,6 +72,7 @@ struct Notice {
     std::string after;
     std::vector<std::string> causes;
     std::vector<ZeroRead> readAsZero;
+    std::vector<std::string> failedChecks;  // any notice with results: each failed design check, in words
 };
 
 using Outcome = std::variant<Done, FaultReport, Notice>;

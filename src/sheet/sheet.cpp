@@ -7,6 +7,7 @@
 #include "devices/devices.h"
 #include "engine/number_text.h"
 #include "engine/quantities.h"
+#include "sizing/formula.h"
 
 #ifndef ORVANE_VERSION
 #error "ORVANE_VERSION is set by the build from the project's version"
@@ -147,65 +148,131 @@ SheetSection process(const CalculationRecord& r) {
     return {"4 计算过程", {std::move(t)}};
 }
 
+// A result as the sheet prints it: at most 7 significant digits, with the window's text beside it
+// where the window shows more, so that the two are seen to be the same number.
+std::string printedResult(const std::string& text) {
+    if (text.empty()) return "—（未给出）";
+    if (!wholeNumberText(text)) return text;
+    const std::string rounded = printed(readNumber(text));
+    return rounded == text ? text : rounded + "（窗口显示 " + text + "）";
+}
+
 SheetTable resultTable(const CalculationRecord& r) {
-    SheetTable t{{"项目", "结果", "单位"}, {45, 40, 15}, {}};
+    SheetTable t{{"项目", "结果", "单位"}, {40, 45, 15}, {}};
     for (const RecordResult& res : r.results) {
         if (!described(r).info(res.field).isResult()) continue;  // the gas density, a working pressure
         const NameAndUnit n = nameAndUnit(r, res.field);
-        t.rows.push_back({n.name, res.text.empty() ? "—（未给出）" : res.text, n.unit});
+        t.rows.push_back({n.name, printedResult(res.text), n.unit});
     }
     return t;
 }
 
-void valveCheck(const CalculationRecord& r, SheetSection& section) {
+void valveFigures(const CalculationRecord& r, SheetSection& section) {
     if (!r.throatCheck) {
         section.blocks.emplace_back(std::string("未选定标准喉径，不作面积校核（见第 6 节提示）。"));
         return;
     }
     const RecordThroatCheck& c = *r.throatCheck;
     const RecordResult* area = r.result(Field::DischargeArea);
-    SheetTable t{{"标准喉径校核", "数值", "单位"}, {45, 40, 15}, {}};
+    SheetTable t{{"标准喉径", "数值", "单位"}, {40, 45, 15}, {}};
     t.rows = {
         {"标准喉径 d0", c.throat, "mm"},
         {"标准喉径的排放面积 A0", c.area, "mm²"},
         {"所需排放面积 A", area != nullptr ? area->text : std::string(kNone), "mm²"},
         {"面积裕量 (A0 − A) / A", c.margin, "%"},
-        {"结论", c.passed ? "合格" : "不合格", ""},
     };
     section.blocks.emplace_back(std::move(t));
     section.blocks.emplace_back("A0 按计算喉径所用的同一关系由 d0 求得（见第 4 节），π 取 " +
                                 writeSingle(kWindowPi) + "，与程序各处计算所用的 π 相同。");
 }
 
-void discCheck(const CalculationRecord& r, SheetSection& section) {
-    SheetTable t{{"爆破压力", "数值", "单位"}, {45, 40, 15}, {}};
+// The result of a step of the calculation by its name; none when the calculation did not take it.
+const RecordStep* stepNamed(const CalculationRecord& r, std::string_view name) {
+    const RecordStep* found = nullptr;
+    for (const std::vector<RecordStep>* steps : {&r.derivation, &r.steps}) {
+        for (const RecordStep& s : *steps) {
+            if (s.name == name) found = &s;
+        }
+    }
+    return found;
+}
+
+void discFigures(const CalculationRecord& r, SheetSection& section) {
+    SheetTable t{{"爆破压力", "数值", "单位"}, {40, 45, 15}, {}};
     if (const RecordChoice* type = r.choice(Field::DeviceType))
         t.rows.push_back({optionGroupCaption(r.device), tidyCaption(type->text), ""});
     if (const RecordChoice* grade = r.choice(Field::Grade))
         t.rows.push_back({tidyCaption(described(r).caption(Field::Grade)), grade->text, ""});
-    const RecordStep* range = nullptr;
-    for (const RecordStep& s : r.derivation) {
-        if (s.symbol == "上限 / 下限") range = &s;
-    }
-    if (range != nullptr) {
-        t.rows.push_back({"制造范围 上限 / 下限", range->result, range->unit});
-    } else {
-        t.rows.push_back(
-            {"制造范围", r.derivation.empty() ? "—（未按“输入参数项”）" : "—（反拱型不查制造范围）", ""});
-    }
     for (const auto& [field, name] : {std::pair{Field::DesignBurstPressure, "设计爆破压力 Pb"},
                                       std::pair{Field::DesignPressure, "设计压力 Pd"}}) {
         if (const RecordResult* res = r.result(field)) t.rows.push_back({name, orNone(res->text), nameAndUnit(r, field).unit});
     }
+    for (const auto& [step, name] : {std::pair{"制造范围（校核）", "按 Pb 所查制造范围 上限 / 下限"},
+                                     std::pair{"最低爆破压力", "最低爆破压力 Pb − 下限"},
+                                     std::pair{"最高爆破压力", "最高爆破压力 Pb + 上限"},
+                                     std::pair{"工作压力", "工作压力 p_w（Pd / 1.1）"},
+                                     std::pair{"工作压力的 r 倍", "工作压力的 r 倍 r × p_w"}}) {
+        if (const RecordStep* s = stepNamed(r, step)) t.rows.push_back({name, s->result, s->unit});
+    }
     section.blocks.emplace_back(std::move(t));
+}
+
+// Each design check with its numbers and verdict, then the conclusion: 合格 only when every check
+// holds and the calculation gave its results without a notice (inputs read as 0 are said with it).
+void designChecks(const CalculationRecord& r, SheetSection& section) {
+    std::vector<std::string> failed;
+    if (!r.checks.empty()) {
+        SheetTable t{{"校核项目", "条件", "代入数值", "结论"}, {38, 20, 30, 12}, {}};
+        for (const RecordCheck& c : r.checks) {
+            t.rows.push_back({c.name, c.condition, c.numbers, c.passed ? "合格" : "不合格"});
+            if (!c.passed) failed.push_back("“" + c.name + "”");
+        }
+        section.blocks.emplace_back(std::move(t));
+    }
+    std::string conclusion;
+    const Notice* notice = std::get_if<Notice>(&r.outcome);
+    if (!failed.empty()) {
+        conclusion = "结论：不合格，";
+        for (std::size_t i = 0; i < failed.size(); ++i) conclusion += (i > 0 ? "、" : "") + failed[i];
+        conclusion += "不满足。";
+    } else if (r.checks.empty() || (notice != nullptr && notice->kind != NoticeKind::ReadAsZero)) {
+        conclusion = "结论：未完成，见第 6 节提示。";
+    } else if (notice != nullptr) {
+        conclusion = "结论：各项校核合格，但有输入按 0 计算，见第 6 节提示。";
+    } else {
+        conclusion = "结论：合格。";
+    }
+    section.blocks.emplace_back(std::move(conclusion));
 }
 
 SheetSection results(const CalculationRecord& r) {
     SheetSection s{"5 结果与校核", {resultTable(r)}};
     if (r.device == Device::SafetyValve) {
-        valveCheck(r, s);
+        valveFigures(r, s);
     } else {
-        discCheck(r, s);
+        discFigures(r, s);
+    }
+    designChecks(r, s);
+    return s;
+}
+
+// The tables the calculation took values from, the rows taken set bold and marked.
+SheetSection appendix(const CalculationRecord& r) {
+    SheetSection s{"附录 所用的表", {}};
+    for (const RecordTable& table : r.tables) {
+        s.blocks.emplace_back("表：" + table.title);
+        SheetTable t{table.columns, {}, {}};
+        t.columns.push_back("本次选用");
+        const int width = 85 / static_cast<int>(table.columns.size());
+        t.widths.assign(table.columns.size(), width);
+        t.widths.push_back(100 - width * static_cast<int>(table.columns.size()));
+        for (std::size_t i = 0; i < table.rows.size(); ++i) {
+            const bool chosen = std::find(table.chosen.begin(), table.chosen.end(), i) != table.chosen.end();
+            std::vector<std::string> cells = table.rows[i];
+            cells.push_back(chosen ? "◀ 选用" : "");
+            t.rows.emplace_back(std::move(cells), chosen ? RowKind::Chosen : RowKind::Cells);
+        }
+        s.blocks.emplace_back(std::move(t));
     }
     return s;
 }
@@ -232,6 +299,7 @@ Sheet buildSheet(const CalculationRecord& record, const SheetHeader& header, std
     sheet.header = header;
     sheet.sections = {basis(record, version), conditions(record), properties(record),
                       process(record),        results(record),    notices(record)};
+    if (!record.tables.empty()) sheet.sections.push_back(appendix(record));
     sheet.signOff = {{"设计", header.designer}, {"校核", header.checker}, {"审核", header.approver}};
     return sheet;
 }

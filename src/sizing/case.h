@@ -51,6 +51,7 @@ struct Derived {
     float Pw = 0;
     float Pb = 0;
     std::vector<RecordStep> steps;  // bursting disc: how Pb and Pd were derived
+    std::vector<RecordTable> tables;  // the tables those steps took values from
     std::vector<ZeroRead> readAsZero;  // inputs it read as 0
     std::optional<Mismatch> mismatch;
     int serial = 0;  // counts the input parameters of a window

@@ -107,6 +107,8 @@ Message describeNotice(const Notice& n) {
         }
         case NoticeKind::ReadAsZero:
             return {"部分输入按 0 计算", "已写出计算结果，但下列输入按 0 计算，请核对："};
+        case NoticeKind::CheckFailed:
+            return {"校核不合格", "已写出计算结果，但下列校核不合格，该装置不能按此采用："};
     }
     return {};
 }
@@ -122,6 +124,8 @@ Message describe(const Outcome& outcome) {
     if (const auto* n = std::get_if<Notice>(&outcome)) {
         Message m = describeNotice(*n);
         m.text += zeroLines(n->readAsZero);
+        if (!n->failedChecks.empty() && n->kind != NoticeKind::CheckFailed) m.text += "\n校核不合格：";
+        for (const std::string& check : n->failedChecks) m.text += "\n· " + check + "，不合格。";
         return m;
     }
     return {};

@@ -5,6 +5,7 @@
 #include "engine/area.h"
 #include "engine/media.h"
 #include "engine/number_text.h"
+#include "formula.h"
 #include "messages.h"
 
 namespace orvane {
@@ -16,6 +17,31 @@ RecordStep computedStep(std::string name, std::string symbol, std::string equati
                         double actual, std::string unit, std::string note) {
     return RecordStep{std::move(name),  std::move(symbol), std::move(equation), substituted.text(),
                       printedResult(actual, substituted.evaluated()), std::move(unit), std::move(note)};
+}
+
+RecordStep temperatureStep(Real t, float T) {
+    return computedStep("气体温度", "T", "T = 273 + t", Term::constant("273", 273) + Term::value(t.value()), T, "K",
+                        "273：程序常数，摄氏度换算为开尔文");
+}
+
+RecordStep densityStep(std::string equation, float M, const Term& P, float T, float rho) {
+    return computedStep("气体密度", "ρ", std::move(equation),
+                        Term::value(M) * Term::constant("121.9", 121.9) * P / Term::value(T), rho, "kg/m³",
+                        "121.9：程序常数，理想气体状态方程 ρ = M × P / (R × T) 在 P 以 MPa（绝压）、T 以 K、"
+                        "ρ 以 kg/m³ 计时的系数，未计压缩系数 Z");
+}
+
+bool designCheck(Sizing& s, std::string name, std::string condition, double left, std::string_view relation,
+                 double right, std::string_view unit) {
+    const std::string l = printed(left), r = printed(right);
+    const bool atMost = relation == "≤";
+    const double a = readNumber(l), b = readNumber(r);
+    const bool passed = atMost ? a <= b : a >= b;
+    const std::string shown = passed ? std::string(relation) : (atMost ? ">" : "<");
+    std::string numbers = l + " " + shown + " " + r;
+    if (!unit.empty()) numbers += " " + std::string(unit);
+    s.record().checks.push_back({std::move(name), std::move(condition), std::move(numbers), passed});
+    return passed;
 }
 
 CaseUse caseOf(const Case& c) {
@@ -116,7 +142,7 @@ Capacity reliefCapacity(Sizing& s, const CaseUse& use, const CaseFields& f, Real
         w.W = reliefCompressedGas(Rho, f.v, f.dInlet);
         s.step([&] {
             return computedStep("安全泄放量（压缩气或蒸气）", "W", "W = 2.83×10⁻³ × ρ × v × d²",
-                                Term::value(Rho.value()) * Term::constant("0.00283", 0.00283) * Term::value(f.v.value()) *
+                                Term::constant("0.00283", 0.00283) * Term::value(Rho.value()) * Term::value(f.v.value()) *
                                     squared(Term::value(f.dInlet.value())),
                                 static_cast<double>(w.W), "kg/h",
                                 "2.83×10⁻³ = 3600 × π / 4 × 10⁻⁶：进气管内的质量流量（d 以 mm、v 以 m/s 计，每小时），"
@@ -170,7 +196,7 @@ namespace {
 
 // The area equations' constants, and the steam equations applied to a vapour other than water.
 std::string steamNote(const Sizing& s) {
-    std::string note = "5.25：GB 150-1998 附录B 饱和蒸汽公式常数";
+    std::string note = "5.25：程序常数，GB 150-1998 附录B 饱和蒸汽面积公式的系数（A 以 mm²、W 以 kg/h、P 以 MPa 计）";
     const std::string& medium = s.kase().text(Field::Medium);
     if (medium != kSteam) note += "；介质“" + medium + "”不是水蒸气，按其形态“饱和气”采用饱和蒸汽的面积公式";
     return note;
@@ -204,7 +230,7 @@ bool saturatedSteamArea(Sizing& s, SizingQuantities& q, std::initializer_list<Fi
                                 (Term::constant("190.6", 190.6) * P - Term::constant("6895", 6895));
             return computedStep("安全泄放面积", "A",
                                 "A = W / (5.25 × K × P) × (229.2 × P − 7315) / (190.6 × P − 6895)", capacity * factor,
-                                static_cast<double>(q.A), "mm²", steamNote(s) + "；229.2、7315、190.6、6895：同上，P 高于 10 MPa");
+                                static_cast<double>(q.A), "mm²", steamNote(s) + "；229.2、7315、190.6、6895：同一附录中 P 高于 10 MPa 时的修正系数");
         });
         return true;
     }
@@ -218,7 +244,7 @@ void criticalGasArea(Sizing& s, SizingQuantities& q) {
                             Term::value(q.W) / Term::constant("0.076", 0.076) / Term::value(q.C) / Term::value(q.K) /
                                 Term::value(q.P) /
                                 sqrt(Term::value(q.M) / Term::value(q.zValue()) / Term::value(q.T)),
-                            static_cast<double>(q.A), "mm²", "0.076：GB 150-1998 附录B 临界流动公式常数");
+                            static_cast<double>(q.A), "mm²", "0.076：程序常数，GB 150-1998 附录B 气体临界流动面积公式的系数（A 以 mm²、W 以 kg/h、P 以 MPa 计）");
     });
 }
 
@@ -329,12 +355,20 @@ void finishSizing(Sizing& s) {
     // A result computed with inputs that were read as 0 is not given without a word.
     const std::vector<ZeroRead> zeros = s.readAsZero();
     if (isDone(record.outcome) && !zeros.empty()) record.outcome = Notice{NoticeKind::ReadAsZero};
+    // Nor is one that fails a design check: the check is told with whatever else there is to tell.
+    std::vector<std::string> failed;
+    for (const RecordCheck& c : record.checks) {
+        if (!c.passed) failed.push_back(c.name + "：" + c.condition + "，" + c.numbers);
+    }
+    if (isDone(record.outcome) && !failed.empty()) record.outcome = Notice{NoticeKind::CheckFailed};
     if (auto* notice = std::get_if<Notice>(&record.outcome)) {
         notice->readAsZero = zeros;
+        notice->failedChecks = std::move(failed);
         record.notices.push_back(describe(record.outcome).text);
     }
     const Derived& derived = s.kase().derived;
     record.derivation = derived.steps;
+    record.tables.insert(record.tables.begin(), derived.tables.begin(), derived.tables.end());
     record.derivationInputs = derived.basis;
     record.derivationSerial = derived.serial;
 }

@@ -113,6 +113,17 @@ void finishSizing(Sizing& s);
 RecordStep computedStep(std::string name, std::string symbol, std::string equation, const Term& substituted,
                         double actual, std::string unit, std::string note = {});
 
+// The gas temperature T = 273 + t and the gas density ρ = M × 121.9 × P / T as steps; `P` as the
+// equation substitutes it.
+RecordStep temperatureStep(Real t, float T);
+RecordStep densityStep(std::string equation, float M, const Term& P, float T, float rho);
+
+// A design check made on the two numbers as printed (at most 7 digits each, as the sheet shows
+// them): `left` must stand to `right` as `relation` says ("≤" or "≥"). Recorded with its verdict
+// whatever the detail, as a failed check is told; returns whether it passed.
+bool designCheck(Sizing& s, std::string name, std::string condition, double left, std::string_view relation,
+                 double right, std::string_view unit);
+
 // Texts of numbers for the record: as a document prints them (at most 7 significant digits).
 std::string numberText(Real x);
 std::string numberText(float x);

@@ -179,71 +179,107 @@ std::string_view liftCaption(LiftType lift) {
     return "全启式";
 }
 
-RecordStep throatStep(LiftType lift, float A, float pi, Real phiRad, Real d) {
-    const std::string a = numberText(A), p = numberText(pi);
+constexpr const char* kPiNote = "π：程序取 3.14159";
+
+// sin φ with φ in degrees, as the calculation takes it: φ / 180 × π.
+Term sinOfAngle(double phiDegrees, float pi) {
+    return sin(Term::value(phiDegrees) / Term::constant("180", 180) * Term::value(pi));
+}
+
+RecordStep throatStep(LiftType lift, float A, float pi, double phiDegrees, Real d) {
+    const Term a = Term::value(A), p = Term::value(pi);
     switch (lift) {
-        case LiftType::Full: return {"计算喉径", "d", "d = 2 × √(A / π)", "2 × √(" + a + " / " + p + ")", numberText(d), "mm"};
+        case LiftType::Full:
+            return computedStep("计算喉径", "d", "d = 2 × √(A / π)", Term::constant("2", 2) * sqrt(a / p), d.value(), "mm",
+                                kPiNote);
         case LiftType::FlatSeatLow: {
+            const Term twenty = Term::constant("20", 20);
             if (smallFlatSeat(A, pi)) {
-                const Real first = sqrt(20 * Real(A) / pi);
-                return {"计算喉径", "d", "d = √(20 × A / π) = " + numberText(first) + " ≤ 32，改用 d = √(40 × A / π)",
-                        "√(40 × " + a + " / " + p + ")", numberText(d), "mm"};
+                const Term first = sqrt(twenty * a / p);
+                return computedStep("计算喉径", "d", "d = √(40 × A / π)（平面密封，√(20 × A / π) ≤ 32 时）",
+                                    sqrt(Term::constant("40", 40) * a / p), d.value(), "mm",
+                                    std::string(kPiNote) + "；√(20 × A / π) = " + first.text() + " = " +
+                                        printedResult(sqrt(20 * Real(A) / pi).value(), first.evaluated()) +
+                                        " ≤ 32，故取 40");
             }
-            return {"计算喉径", "d", "d = √(20 × A / π)", "√(20 × " + a + " / " + p + ")", numberText(d), "mm"};
+            return computedStep("计算喉径", "d", "d = √(20 × A / π)", sqrt(twenty * a / p), d.value(), "mm", kPiNote);
         }
         case LiftType::ConicalSeatLow:
-            return {"计算喉径", "d", "d = √(20 × A / π / sin φ)",
-                    "√(20 × " + a + " / " + p + " / sin " + numberText(phiRad) + ")", numberText(d), "mm"};
+            return computedStep("计算喉径", "d", "d = √(20 × A / π / sin φ)，φ 以度计",
+                                sqrt(Term::constant("20", 20) * a / p / sinOfAngle(phiDegrees, pi)), d.value(), "mm",
+                                std::string(kPiNote) + "；sin φ 按 φ / 180 × π 弧度取值");
     }
     return {};
 }
 
 // The discharge area a standard throat d0 gives, by the relation the throat diameter was computed
 // with: the inverse of throatDiameter, the flat seat's choice between /20 and /40 made on A as there.
-RecordStep throatAreaStep(LiftType lift, float A, int d0, float pi, Real phiRad, Real& area) {
+Real throatArea(LiftType lift, float A, int d0, float pi, Real phiRad) {
     const Real d = d0;
-    const std::string p = numberText(pi), t = writeInteger(d0);
+    switch (lift) {
+        case LiftType::Full: return Real(pi) * d * d / 4;
+        case LiftType::FlatSeatLow: return Real(pi) * d * d / (smallFlatSeat(A, pi) ? 40 : 20);
+        case LiftType::ConicalSeatLow: return Real(pi) * d * d * sin(phiRad) / 20;
+    }
+    return 0;
+}
+
+RecordStep throatAreaStep(LiftType lift, float A, int d0, float pi, double phiDegrees, float a0) {
+    const Term p = Term::value(pi), d = squared(Term::whole(d0));
     switch (lift) {
         case LiftType::Full:
-            area = Real(pi) * d * d / 4;
-            return {"标准喉径的排放面积", "A0", "A0 = π × d0² / 4", p + " × " + t + "² / 4", {}, "mm²"};
+            return computedStep("标准喉径的排放面积", "A0", "A0 = π × d0² / 4", p * d / Term::constant("4", 4), a0, "mm²",
+                                kPiNote);
         case LiftType::FlatSeatLow: {
             const int divisor = smallFlatSeat(A, pi) ? 40 : 20;
-            area = Real(pi) * d * d / divisor;
             const std::string n = writeInteger(divisor);
-            return {"标准喉径的排放面积", "A0", "A0 = π × d0² / " + n, p + " × " + t + "² / " + n, {}, "mm²"};
+            return computedStep("标准喉径的排放面积", "A0", "A0 = π × d0² / " + n,
+                                p * d / Term::constant(n, divisor), a0, "mm²",
+                                std::string(kPiNote) + "；与计算喉径所用的关系相同");
         }
         case LiftType::ConicalSeatLow:
-            area = Real(pi) * d * d * sin(phiRad) / 20;
-            return {"标准喉径的排放面积",
-                    "A0",
-                    "A0 = π × d0² × sin φ / 20",
-                    p + " × " + t + "² × sin " + numberText(phiRad) + " / 20",
-                    {},
-                    "mm²"};
+            return computedStep("标准喉径的排放面积", "A0", "A0 = π × d0² × sin φ / 20",
+                                p * d * sinOfAngle(phiDegrees, pi) / Term::constant("20", 20), a0, "mm²",
+                                std::string(kPiNote) + "；与计算喉径所用的关系相同");
     }
     return {};
 }
 
-// The chosen standard throat against the required area: its discharge area, the margin, the verdict.
-RecordThroatCheck checkThroat(Sizing& s, LiftType lift, float A, int d0, float pi, Real phiRad) {
-    Real area;
-    RecordStep step = throatAreaStep(lift, A, d0, pi, phiRad, area);
-    const float a0 = toSingle(area);
-    step.result = numberText(a0);
-    s.step([&] { return std::move(step); });
+// The chosen standard throat against the required area: its discharge area, the margin, the check.
+RecordThroatCheck checkThroat(Sizing& s, LiftType lift, float A, int d0, float pi, Real phiRad, double phiDegrees) {
+    const float a0 = toSingle(throatArea(lift, A, d0, pi, phiRad));
+    s.step([&] { return throatAreaStep(lift, A, d0, pi, phiDegrees, a0); });
     // In % to two decimals; in double precision, as a tiny A gives a margin beyond the float range.
     const Real margin = std::round(((Real(a0) - A) / A * 10000).value()) / 100;
-    const std::string a0Text = numberText(a0), aText = numberText(A);
-    const bool passed = a0 >= A;
     s.step([&] {
-        return RecordStep{"面积裕量", "η", "η = (A0 − A) / A × 100", "(" + a0Text + " − " + aText + ") / " + aText + " × 100",
-                          numberText(margin), "%"};
+        const Term a = Term::value(A);
+        return computedStep("面积裕量", "η", "η = (A0 − A) / A × 100", (Term::value(a0) - a) / a * Term::constant("100", 100),
+                            margin.value(), "%", "取两位小数");
     });
-    s.step([&] {
-        return RecordStep{"面积校核", "—", "A0 ≥ A", a0Text + (passed ? " ≥ " : " < ") + aText, passed ? "合格" : "不合格", ""};
-    });
-    return {writeInteger(d0), a0Text, numberText(margin), passed};
+    const bool passed = designCheck(s, "标准喉径的排放面积不小于所需排放面积", "A0 ≥ A", a0, "≥", A, "mm²");
+    return {writeInteger(d0), numberText(a0), printed(margin.value()), passed};
+}
+
+// The size table of a lift type, as the sheet's appendix prints it, the row taken marked.
+RecordTable sizeTable(LiftType lift, const SizeRow* taken) {
+    RecordTable t;
+    const std::span<const SizeRow> rows =
+        lift == LiftType::Full ? std::span<const SizeRow>(kFullLiftRows) : std::span<const SizeRow>(kLowLiftRows);
+    if (lift == LiftType::Full) {
+        t.title = "全启式安全阀标准喉径和公称管径（mm）";
+        t.columns = {"计算喉径 d ≤", "d0（p_set ≤ 6.4 MPa）", "DN（p_set ≤ 6.4 MPa）", "d0（p_set > 6.4 MPa）",
+                     "DN（p_set > 6.4 MPa）"};
+    } else {
+        t.title = "微启式安全阀标准喉径和公称管径（mm）";
+        t.columns = {"计算喉径 d ≤", "d0", "DN"};
+    }
+    for (const SizeRow& row : rows) {
+        std::vector<std::string> cells = {writeInteger(row.bound), writeInteger(row.up.throat), writeInteger(row.up.nominal)};
+        if (lift == LiftType::Full) cells.insert(cells.end(), {writeInteger(row.high.throat), writeInteger(row.high.nominal)});
+        if (&row == taken) t.chosen.push_back(t.rows.size());
+        t.rows.push_back(std::move(cells));
+    }
+    return t;
 }
 
 // Writes what no device was sized with: W and the opening pressure; the sizes emptied.
@@ -318,43 +354,52 @@ CalculationRecord size(const Case& c, ProgramValues& shared, Detail detail) {
         // Inputs; those of the case and device are recorded.
         q.Pi = kWindowPi;
         const float Pw = s.inputSingle(Field::WorkingPressure);
-        (void)s.single(Field::DesignPressure);
+        const float Pd = s.inputSingle(Field::DesignPressure);
         q.Po = use.gasEquations ? s.inputSingle(Field::BackPressure) : s.single(Field::BackPressure);
         const CaseFields fields = readCaseFields(s, shared, use);
         q.Rho = use.densityField ? s.inputSingle(Field::GasDensity) : s.single(Field::GasDensity);
         // The gas equations use all four (k for the critical pressure ratio); the steam equations none.
         const bool gasEquations = use.gasEquations;
         readProperties(s, q, {gasEquations, gasEquations, gasEquations, gasEquations});
-        Real phiRad = 0;  // used by the conical seat only, which sets it [equivalent mutants: constant]
+        Real phi = 0, phiRad = 0;  // used by the conical seat only, which sets them [equivalent mutants: constant]
         if (lift == LiftType::ConicalSeatLow) {
-            const Real phi = s.input(Field::SealAngle);
+            phi = s.input(Field::SealAngle);
             s.at(Step::ThroatDiameter, {Field::SealAngle});
             phiRad = phi / 180 * Real(q.Pi);
         }
         if (typedCapacity) q.W = s.inputSingle(Field::ReliefCapacity);
 
         q.K = dischargeCoefficient(lift);
-        s.step([&] { return RecordStep{"排放系数", "K", "K（" + std::string(liftCaption(lift)) + "）", "—", numberText(q.K), ""}; });
+        s.step([&] {
+            return RecordStep{"排放系数", "K", "K（" + std::string(liftCaption(lift)) + "）", "—", numberText(q.K), "",
+                              "表：安全阀排放系数 K，全启式 0.65、平面微启式 0.45、锥面微启式 0.3，本例取" +
+                                  std::string(liftCaption(lift)) + "一栏"};
+        });
 
         // Opening pressure (gauge) and relief pressure (absolute); the gas temperature wherever the
         // gas equations will run.
         s.at(Step::Pressures, {Field::WorkingPressure});
         const Real pSet = Real(Pw) * 1.05;
         shared.FixedDesignPressure = pSet.value();
-        s.step([&] { return RecordStep{"开启压力", "p_set", "p_set = 1.05 × p_w", "1.05 × " + numberText(Pw), numberText(pSet), "MPa"}; });
+        s.step([&] {
+            return computedStep("开启压力", "p_set", "p_set = 1.05 × p_w", Term::constant("1.05", 1.05) * Term::value(Pw),
+                                pSet.value(), "MPa", "1.05：程序常数，开启压力取工作压力的 1.05 倍");
+        });
+        designCheck(s, "开启压力不高于设计压力", "p_set ≤ Pd", pSet.value(), "≤", Pd, "MPa");
         q.P = toSingle(pSet * 1.03 + 0.1);
         if (gas) q.P = toSingle(pSet * 1.1 + 0.1);
         s.step([&] {
-            return RecordStep{"泄放压力（绝压）", "P", gas ? "P = 1.1 × p_set + 0.1" : "P = 1.03 × p_set + 0.1",
-                              (gas ? "1.1 × " : "1.03 × ") + numberText(pSet) + " + 0.1", numberText(q.P), "MPa"};
+            const Term factor = gas ? Term::constant("1.1", 1.1) : Term::constant("1.03", 1.03);
+            return computedStep("泄放压力（绝压）", "P", gas ? "P = 1.1 × p_set + 0.1" : "P = 1.03 × p_set + 0.1",
+                                factor * Term::value(pSet.value()) + Term::constant("0.1", 0.1), q.P, "MPa",
+                                std::string(gas ? "1.1：程序常数，气体的泄放压力取开启压力的 1.1 倍"
+                                                : "1.03：程序常数，泄放压力取开启压力的 1.03 倍") +
+                                    "；0.1：程序常数，表压加 0.1 MPa 为绝压");
         });
         if (use.gasEquations) {
             s.at(Step::Pressures, {Field::DesignTemperature}, "设计温度不能低于 -273 ℃");
             q.T = toSingle(273 + Real(*shared.DesignTemperature));
-            s.step([&] {
-                return RecordStep{"气体温度", "T", "T = 273 + t", "273 + " + numberText(Real(*shared.DesignTemperature)),
-                                  numberText(q.T), "K"};
-            });
+            s.step([&] { return temperatureStep(*shared.DesignTemperature, q.T); });
         }
 
         // Relief capacity: typed, or by relief case.
@@ -366,9 +411,7 @@ CalculationRecord size(const Case& c, ProgramValues& shared, Detail detail) {
                 s.at(Step::GasDensity, {Field::MolarMass, Field::DesignTemperature}, "设计温度不能为 -273 ℃");
                 q.Rho = gasDensity(q.M, q.P, q.T);
                 s.step([&] {
-                    return RecordStep{"气体密度", "ρ", "ρ = M × 121.9 × P / T",
-                                      numberText(q.M) + " × 121.9 × " + numberText(q.P) + " / " + numberText(q.T),
-                                      numberText(q.Rho), "kg/m³"};
+                    return densityStep("ρ = M × 121.9 × P / T", q.M, Term::value(q.P), q.T, q.Rho);
                 });
                 s.write(Field::GasDensity, writeSingle(q.Rho));
             }
@@ -385,18 +428,22 @@ CalculationRecord size(const Case& c, ProgramValues& shared, Detail detail) {
         } else {
             s.at(Step::CriticalRatio, {Field::AdiabaticExponent}, "k 不能为 1");
             const Real rc = criticalPressureRatio(q.k);
+            const auto rcTerm = [&q] {
+                const Term k = Term::value(q.k), one = Term::constant("1", 1);
+                return pow(Term::constant("2", 2) / (k + one), k / (k - one));
+            };
+            // The text the decision below compares with, as its own row prints it.
+            const std::string rcText = s.steps() ? printedResult(rc.value(), rcTerm().evaluated()) : std::string();
             s.step([&] {
-                const std::string k = numberText(q.k);
-                return RecordStep{"临界压力比", "r_c", "r_c = (2 / (k + 1))^(k / (k − 1))",
-                                  "(2 / (" + k + " + 1))^(" + k + " / (" + k + " − 1))", numberText(rc), ""};
+                return computedStep("临界压力比", "r_c", "r_c = (2 / (k + 1))^(k / (k − 1))", rcTerm(), rc.value(), "");
             });
             const bool critical = isCriticalFlow(q);
             s.step([&] {
-                const std::string ratio = numberText(toSingle(Real(q.Po) / q.P));
+                const Term ratio = Term::value(q.Po) / Term::value(q.P);
                 return RecordStep{"背压比", "Po/P", critical ? "Po / P ≤ r_c：临界" : "Po / P > r_c：亚临界",
-                                  numberText(q.Po) + " / " + numberText(q.P) + " = " + ratio +
-                                      (critical ? " ≤ " : " > ") + numberText(rc),
-                                  critical ? "临界" : "亚临界", ""};
+                                  ratio.text() + " = " + printedResult(toSingle(Real(q.Po) / q.P), ratio.evaluated()) +
+                                      (critical ? " ≤ " : " > ") + rcText,
+                                  critical ? "临界" : "亚临界", "", "泄放侧压力 Po 为绝压"};
             });
             if (critical) {
                 s.at(Step::DischargeArea,
@@ -411,15 +458,17 @@ CalculationRecord size(const Case& c, ProgramValues& shared, Detail detail) {
                      "k、M、Z 不能为零，泄放侧压力须低于泄放压力");
                 Mianji2(q);
                 s.step([&] {
-                    const std::string r = numberText(q.Po) + " / " + numberText(q.P);
-                    const std::string k = numberText(q.k);
-                    return RecordStep{
+                    const Term k = Term::value(q.k), one = Term::constant("1", 1);
+                    const Term r = Term::value(q.Po) / Term::value(q.P);
+                    const Term flow = k / (k - one) *
+                                      (pow(r, Term::constant("2", 2) / k) - pow(r, (k + one) / k));
+                    return computedStep(
                         "安全泄放面积（亚临界）", "A",
                         "A = W / (55.85 × K × P × √(k/(k−1) × [(Po/P)^(2/k) − (Po/P)^((k+1)/k)]) × √(M / (Z × T)))",
-                        numberText(q.W) + " / 55.85 / " + numberText(q.K) + " / " + numberText(q.P) + " / √(" +
-                            numberText(q.M) + " / " + numberText(q.zValue()) + " / " + numberText(q.T) + " × " + k +
-                            "/(" + k + "−1) × [(" + r + ")^(2/" + k + ") − (" + r + ")^((" + k + "+1)/" + k + ")])",
-                        numberText(q.A), "mm²"};
+                        Term::value(q.W) / Term::constant("55.85", 55.85) / Term::value(q.K) / Term::value(q.P) /
+                            sqrt(Term::value(q.M) / Term::value(q.zValue()) / Term::value(q.T) * flow),
+                        q.A, "mm²",
+                        "55.85：程序常数，GB 150-1998 附录B 气体亚临界流动面积公式的系数（A 以 mm²、W 以 kg/h、P 以 MPa 计）");
                 });
             }
         }
@@ -438,7 +487,7 @@ CalculationRecord size(const Case& c, ProgramValues& shared, Detail detail) {
             s.at(Step::ThroatDiameter, check, "安全泄放量和泄放压力不能为负数");
         }
         const Real d = throatDiameter(lift, q.A, q.Pi, phiRad);
-        s.step([&] { return throatStep(lift, q.A, q.Pi, phiRad, d); });
+        s.step([&] { return throatStep(lift, q.A, q.Pi, phi.value(), d); });
 
         if (!somethingToSize(q.W, q.A, q.P)) {
             writeNothingSized(s, q.W, typedCapacity, pSet);
@@ -448,16 +497,27 @@ CalculationRecord size(const Case& c, ProgramValues& shared, Detail detail) {
         }
 
         const std::optional<StandardSize> size = standardSize(lift, d.value(), pSet.value());
+        const SizeRow* row = sizeRow(lift, d.value());
+        if (s.steps()) s.record().tables.push_back(sizeTable(lift, row));
         if (size) {
             s.step([&] {
-                const char* column = lift != LiftType::Full                        ? "微启式"
-                                     : highPressureColumn(lift, pSet.value()) ? "全启式，p_set > 6.4 MPa 一栏"
-                                                                              : "全启式，p_set ≤ 6.4 MPa 一栏";
-                return RecordStep{"标准喉径和公称管径", "d0 / DN", column,
-                                  "d = " + numberText(d) + " ≤ " + writeInteger(*sizeBound(lift, d.value())),
-                                  writeInteger(size->throat) + " / " + writeInteger(size->nominal), "mm"};
+                const bool high = highPressureColumn(lift, pSet.value());
+                const std::string column = lift != LiftType::Full ? "微启式" : high ? "p_set > 6.4 MPa 一栏" : "p_set ≤ 6.4 MPa 一栏";
+                return RecordStep{"标准喉径和公称管径", "d0 / DN", "d ≤ 表中一行的上限，取该行",
+                                  printed(d.value()) + " ≤ " + writeInteger(row->bound),
+                                  writeInteger(size->throat) + " / " + writeInteger(size->nominal), "mm",
+                                  "附录表：" + std::string(liftCaption(lift)) + "安全阀标准喉径和公称管径，d ≤ " +
+                                      writeInteger(row->bound) + " 一行，" + column};
             });
-            if (s.steps()) s.record().throatCheck = checkThroat(s, lift, q.A, size->throat, q.Pi, phiRad);
+            const RecordThroatCheck throat = checkThroat(s, lift, q.A, size->throat, q.Pi, phiRad, phi.value());
+            if (s.steps()) s.record().throatCheck = throat;
+        } else {
+            s.step([&] {
+                return RecordStep{"标准喉径和公称管径", "d0 / DN", "d 大于表中最大的标准喉径",
+                                  printed(d.value()) + " > " + writeInteger(lift == LiftType::Full ? kLargestFullLiftThroat
+                                                                                                 : kLargestLowLiftThroat),
+                                  "无", "mm", "附录表：" + std::string(liftCaption(lift)) + "安全阀标准喉径和公称管径"};
+            });
         }
         writeCapacity(s, q.W, typedCapacity);
         s.write(Field::DischargeArea, writeSingle(q.A));
