@@ -2,6 +2,8 @@
 // a case is opened; the reader's refusals; the results table for the clipboard.
 #include "casefile/case_data.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -157,6 +159,30 @@ TEST(CaseRoundTrip, ADerivedPressureTheInputsDoNotGiveIsKeptAndAsksForInputParam
     opened.inputParameters();
     ASSERT_TRUE(isDone(opened.calculate()));
     EXPECT_EQ(opened.results(), w.results());
+}
+
+// The title block goes with the case, markup and all; a file from before it was kept opens with none;
+// one that is no text is refused by its name.
+TEST(CaseTitleBlock, TravelsWithTheCaseAndOnlyWithIt) {
+    Window<valve::ValveQuantities> w(Device::SafetyValve);
+    w.q.memory.titleBlock = {"<b>液氨站</b>", "储罐 & \"1\"", "V-101"};
+    const CaseData saved = w.captured();
+    const CaseRead read = parseCase(caseJson(saved));
+    ASSERT_TRUE(read.data) << read.message.toStdString();
+    EXPECT_EQ(read.data->titleBlock, w.q.memory.titleBlock);
+    Window<valve::ValveQuantities> opened(Device::SafetyValve);
+    restore(*read.data, opened.form, opened.q.memory, opened.shared);
+    EXPECT_EQ(opened.q.memory.titleBlock, w.q.memory.titleBlock);
+    EXPECT_EQ(freshCase(Device::SafetyValve, {}).titleBlock, TitleBlock{});
+
+    QJsonObject root = QJsonDocument::fromJson(caseJson(saved)).object();
+    root.remove("title_block");
+    const CaseRead older = parseCase(QJsonDocument(root).toJson());
+    ASSERT_TRUE(older.data) << older.message.toStdString();
+    EXPECT_EQ(older.data->titleBlock, TitleBlock{});
+    root.insert("title_block", QJsonObject{{"project", 1}, {"equipment", ""}, {"tag", ""}});
+    EXPECT_EQ(parseCase(QJsonDocument(root).toJson()).message.toStdString(),
+              "案例文件中标题栏的“project”的值不是文字（数也应写成带引号的文字）。");
 }
 
 }  // namespace

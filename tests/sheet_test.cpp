@@ -14,6 +14,7 @@
 #include "form/memory_form.h"
 #include "sheet/sheet.h"
 #include "form/window_case.h"
+#include "calculator_fixture.h"
 #include "sizing/messages.h"
 #include "valve/valve_calculation.h"
 #include "valve/valve_controls.h"
@@ -314,6 +315,75 @@ TEST_F(DiscSheet, CompressedGasKeepsTheWorkingPressureItsBurstPressureCameFrom) 
     EXPECT_EQ(std::get<std::string>(reverse.sections[4].blocks.back()), "结论：合格。");
     disc::clear(form, q);
     EXPECT_EQ(noSheet(), kNoRecord);
+}
+
+// Each design check on both sides of its bound: the window's message and the sheet's rows and
+// conclusion. The numbers are compared as printed, so that what the checker reads decides.
+TEST(DesignChecks, EachOnBothSidesOfItsBoundInTheWindowAndOnTheSheet) {
+    struct Check {
+        const char* name;
+        const char* condition;
+        const char* numbers;
+        bool passed;
+    };
+    struct Case {
+        const char* what;
+        Device device;
+        Texts before;  // before input parameters
+        Texts after;
+        std::vector<Check> checks;
+    };
+    const Case cases[] = {
+        // p_set = 1.05 × 0.8 = 0.84 against the design pressure typed; A0 = 804.2471 of d0 32.
+        {"valve, p_set at Pd", Device::SafetyValve, {{"Combo1", "空气"}}, {{"Text3", "0.84"}},
+         {{"开启压力不高于设计压力", "p_set ≤ Pd", "0.84 ≤ 0.84 MPa", true},
+          {"标准喉径的排放面积不小于所需排放面积", "A0 ≥ A", "804.2471 ≥ 563.8745 mm²", true}}},
+        {"valve, p_set above Pd", Device::SafetyValve, {{"Combo1", "空气"}}, {{"Text3", "0.83"}},
+         {{"开启压力不高于设计压力", "p_set ≤ Pd", "0.84 > 0.83 MPa", false},
+          {"标准喉径的排放面积不小于所需排放面积", "A0 ≥ A", "804.2471 ≥ 563.8745 mm²", true}}},
+        // Air, 普通正拱, 1.0级: p_min = 1.43 × 0.8 = 1.144, Pb = 1.144 + 0.065 = 1.209, Pd = 1.319;
+        // at Pb the range is 0.11 / 0.065: 1.209 − 0.065 = 1.144, 1.209 + 0.11 = 1.319, both at their bound.
+        {"disc, range at both bounds", Device::BurstingDisc, {{"Combo1", "空气"}}, {},
+         {{"制造范围的最低爆破压力不低于工作压力的 r 倍", "Pb − 下限 ≥ r × p_w", "1.144 ≥ 1.144 MPa", true},
+          {"制造范围的最高爆破压力不高于设计压力", "Pb + 上限 ≤ Pd", "1.319 ≤ 1.319 MPa", true}}},
+        // Air as a liquefied gas, p_w 1.39: Pd = 1.1 × 1.39 = 1.529; the range at 1.529 (0.16) gives
+        // 1.369, the range there (0.11) Pb = 1.419, whose own range is 0.16 / 0.085 again:
+        // 1.419 − 0.085 = 1.334 < 1.43 × 1.529 / 1.1 = 1.9877; 1.419 + 0.16 = 1.579 > 1.529.
+        {"disc, range beyond both bounds", Device::BurstingDisc,
+         {{"Combo1", "空气"}, {"Combo2", "无保温液化气"}, {"Text2", "1.39"}}, {{"Text7", "1000"}},
+         {{"制造范围的最低爆破压力不低于工作压力的 r 倍", "Pb − 下限 ≥ r × p_w", "1.334 < 1.9877 MPa", false},
+          {"制造范围的最高爆破压力不高于设计压力", "Pb + 上限 ≤ Pd", "1.579 > 1.529 MPa", false}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto run = [&c](auto calculator) {
+            calculator.type(c.before);
+            calculator.inputParameters();
+            calculator.type(c.after);
+            const Outcome o = calculator.calculate();
+            return std::pair{o, *calculator.q.memory.record};
+        };
+        const auto [outcome, record] = c.device == Device::SafetyValve ? run(test::Valve{}) : run(test::Disc{});
+        const Sheet s = buildSheet(record, {}, "1");
+        std::string message = "已写出计算结果，但下列校核不合格，该装置不能按此采用：";
+        std::string conclusion;
+        for (const Check& check : c.checks) {
+            const std::string condition = check.condition;
+            EXPECT_TRUE(holds(s, "5 结果与校核", {check.name, condition, check.numbers, check.passed ? "合格" : "不合格"}))
+                << check.name;
+            if (!check.passed) {
+                message += "\n· " + std::string(check.name) + "：" + condition + "，" + check.numbers + "，不合格。";
+                conclusion += (conclusion.empty() ? "" : "、") + std::string("“") + check.name + "”";
+            }
+        }
+        if (conclusion.empty()) {
+            EXPECT_TRUE(isDone(outcome)) << describe(outcome).text;
+            EXPECT_EQ(std::get<std::string>(s.sections[4].blocks.back()), "结论：合格。");
+        } else {
+            EXPECT_EQ(describe(outcome).text, message);
+            EXPECT_EQ(std::get<std::string>(s.sections[4].blocks.back()), "结论：不合格，" + conclusion + "不满足。");
+        }
+    }
 }
 
 TEST(SheetCaption, NamesAndUnitsAsTheSheetWritesThem) {

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTextDocument>
 
+#include "casefile/case_menu.h"
 #include "disc/disc_window.h"
 #include "form/memory_form.h"
 #include "form/window_case.h"
@@ -251,13 +252,67 @@ TEST_F(SheetWindowTest, HeaderFieldsAreRememberedAndExportsWriteTheSheetOfTheWin
     dialog->reject();
     sheet->close();
 
-    // A sheet window of the next run (or the other calculator) starts with them; dates are not kept.
+    // A sheet window of the next run (or the other calculator) starts with the names of those who
+    // sign; the title block is the case's, and dates are not kept.
     SheetWindow next(Device::BurstingDisc, {});
-    EXPECT_EQ(next.header().project, "<b>x</b>");
-    EXPECT_EQ(next.header().equipment, "&amp;");
+    EXPECT_EQ(next.header().project, "");
+    EXPECT_EQ(next.header().equipment, "");
     EXPECT_EQ(next.header().designer.name, "张三");
     EXPECT_EQ(next.header().designer.date, "");
     EXPECT_EQ(next.windowTitle(), "爆破片计算书 — Orvane");
+}
+
+TEST_F(SheetWindowTest, TheTitleBlockBelongsToTheCase) {
+    QTemporaryDir dir;
+    valve::ValveWindow* w = sizedAirValve();
+    auto* menu = w->findChild<casefile::CaseMenu*>("caseMenu");
+    click(w, "Command3");
+    SheetWindow* sheet = sheetOf(w);
+    ASSERT_NE(sheet, nullptr);
+    typeInto(sheet, "project", "空压站改造");
+    typeInto(sheet, "equipment", "压缩空气储罐");
+    typeInto(sheet, "tag", "V-101");
+    typeInto(sheet, "designer", "张三");
+    EXPECT_EQ(w->memory().titleBlock, (TitleBlock{"空压站改造", "压缩空气储罐", "V-101"}));
+    QApplication::processEvents();
+    EXPECT_TRUE(w->windowTitle().startsWith("未命名*"));  // the case changed
+    const QString first = dir.filePath("压缩空气储罐.orvane");
+    ASSERT_EQ(menu->saveTo(first), QString());
+
+    // The other calculator's sheet has its own, empty title block and the same signer.
+    click(cover.get(), "Command2");
+    disc::DiscWindow* d = cover->discWindow();
+    typeInto(d, "Combo1", "空气");
+    click(d, "Command4");
+    click(d, "Command1");
+    click(d, "Command3");
+    ASSERT_NE(sheetOf(d), nullptr);
+    EXPECT_EQ(sheetOf(d)->header().project, "");
+    EXPECT_EQ(sheetOf(d)->header().tag, "");
+    EXPECT_EQ(sheetOf(d)->header().designer.name, "张三");
+
+    // 新建 empties it and takes the sheet of the last case away; another case gets its own.
+    ASSERT_TRUE(menu->newCase());
+    EXPECT_EQ(sheetOf(w), nullptr);
+    EXPECT_EQ(w->memory().titleBlock, TitleBlock{});
+    typeInto(w, "Combo1", "空气");
+    click(w, "Command4");
+    click(w, "Command1");
+    click(w, "Command3");
+    EXPECT_EQ(sheetOf(w)->header().project, "");
+    typeInto(sheetOf(w), "tag", "V-202");
+    ASSERT_EQ(menu->saveTo(dir.filePath("second.orvane")), QString());
+
+    // Opening the first case brings its own back, to its sheet and to the file it was saved in.
+    ASSERT_EQ(menu->openFile(first), QString());
+    EXPECT_EQ(w->memory().titleBlock, (TitleBlock{"空压站改造", "压缩空气储罐", "V-101"}));
+    click(w, "Command1");
+    click(w, "Command3");
+    EXPECT_EQ(sheetOf(w)->header().tag, "V-101");
+    EXPECT_EQ(sheetOf(w)->header().project, "空压站改造");
+    QFile saved(first);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("\"title_block\""));
 }
 
 TEST_F(SheetWindowTest, TheDiscSheetOfAnUninsulatedFireCase) {

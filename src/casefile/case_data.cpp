@@ -168,6 +168,7 @@ CaseData capture(Device device, const Form& form, const CalculatorMemory& memory
     const std::span<const std::string_view> names = derivedNames(device);
     for (std::size_t i = 0; i < names.size(); ++i) d.derived.emplace(names[i], writeSingle(*pressures[i]));
     d.derivation = memory.derived.steps;
+    d.titleBlock = memory.titleBlock;
     d.programValues.emplace(kProgramValues[0], optionalText(shared.FixedDesignPressure));
     d.programValues.emplace(kProgramValues[1], optionalText(shared.LatentHeat));
     d.programValues.emplace(kProgramValues[2], optionalText(shared.DesignTemperature));
@@ -260,6 +261,7 @@ Restored restore(const CaseData& data, Form& form, CalculatorMemory& memory, Pro
         if (form.top(control) != top) form.setTop(control, top);
     }
     memory.derived = c.derived;
+    memory.titleBlock = data.titleBlock;
     memory.record.reset();
     memory.calculatedFrom.clear();
     form.setShown(kLamp, data.lampLit || c.derived.mismatch.has_value());  // last: an edit above may have lit it

@@ -58,6 +58,8 @@ struct CaseData {
     std::vector<RecordStep> derivation;
     // The program-wide values (see programValueNames); an empty text is no value.
     Texts programValues;
+    // What heads the case's calculation sheet (files written before it was kept have none).
+    TitleBlock titleBlock;
 
     bool operator==(const CaseData&) const = default;
 };

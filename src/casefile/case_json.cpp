@@ -40,6 +40,10 @@ constexpr std::string_view kStepFields[] = {"name", "symbol", "equation", "subst
 std::string RecordStep::*const kStepMembers[] = {&RecordStep::name,        &RecordStep::symbol, &RecordStep::equation,
                                                  &RecordStep::substituted, &RecordStep::result, &RecordStep::unit};
 
+// The title block's keys.
+constexpr std::pair<std::string_view, std::string TitleBlock::*> kTitleBlock[] = {
+    {"project", &TitleBlock::project}, {"equipment", &TitleBlock::equipment}, {"tag", &TitleBlock::tag}};
+
 // A refusal: the reader stops at the first fault it finds.
 struct Refusal {
     QString message;
@@ -238,6 +242,11 @@ CaseData read(const QJsonObject& root, std::optional<Device> window) {
         d.programValues.emplace(name, s(phase ? r.text(values, q(name), "全程序共用的")
                                               : r.number(values, q(name), "全程序共用的", true)));
     }
+    // The title block of its sheet: files written before it was kept have none.
+    if (root.contains("title_block")) {
+        const QJsonObject title = r.part(root, "title_block");
+        for (const auto& [key, member] : kTitleBlock) d.titleBlock.*member = s(r.text(title, q(key), "标题栏的"));
+    }
     return d;
 }
 
@@ -278,6 +287,9 @@ QByteArray caseJson(const CaseData& d) {
     ip.insert("steps", steps);
     root.insert("input_parameters", ip);
     root.insert("program_values", object(d.programValues));
+    QJsonObject title;
+    for (const auto& [key, member] : kTitleBlock) title.insert(q(key), q(d.titleBlock.*member));
+    root.insert("title_block", title);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

@@ -127,6 +127,7 @@ void CaseMenu::watchEdits() {
         connect(b, &QAbstractButton::toggled, pending, later);
         connect(b, &QAbstractButton::clicked, pending, later);
     }
+    connect(&window_, &CalculatorWindow::titleBlockEdited, pending, later);
 }
 
 void CaseMenu::updateTitle() {
@@ -275,6 +276,7 @@ Restored CaseMenu::restoreCase(const CaseData& data, bool withProgramValues) {
     const Restored restored = restore(data, window_.form(), window_.memory(), window_.shared(), withProgramValues);
     applyTabOrder(&window_, window_.table());
     restoring_ = false;
+    emit window_.caseReplaced();
     return restored;
 }
 

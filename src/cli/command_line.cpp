@@ -40,7 +40,8 @@ constexpr const char* kUsage = QT_TRANSLATE_NOOP(
     "                                           size every row of a table of cases\n"
     "  orvane batch valve|disc --template [-o FILE] [--keys]\n"
     "                                           write a table holding the window's defaults\n"
-    "  orvane sheet CASE.orvane -o SHEET.pdf    write the calculation sheet of a case\n"
+    "  orvane sheet CASE.orvane -o SHEET.pdf|SHEET.odt|- [--project P] [--equipment E] [--tag T]\n"
+    "                                           write the calculation sheet of a case\n"
     "  orvane --help | --version\n"
     "\n"
     "batch sizes each row as a case of its own, nothing carried from another row, and reads the table\n"
@@ -55,6 +56,11 @@ constexpr const char* kUsage = QT_TRANSLATE_NOOP(
     "results titled by caption and unit (by key with --keys) and a status (完成, or why not); it is\n"
     "written as UTF-8 with BOM, by default next to IN as IN.out.csv; -o - writes it to standard\n"
     "output. The template goes to standard output unless -o names a file.\n"
+    "\n"
+    "sheet calculates the case again, as Calculate after opening it would, and writes its sheet: ODT when\n"
+    "the output ends in .odt, PDF otherwise; -o - writes the PDF to standard output when that is a file\n"
+    "or a pipe, and is refused on a terminal. The title block is the case's; --project, --equipment\n"
+    "and --tag are printed over it.\n"
     "\n"
     "Exit status: 0 every row sized, 1 some rows not sized, 2 a bad file or usage.\n");
 

@@ -25,6 +25,15 @@ struct Written {
     bool operator==(const Written&) const = default;
 };
 
+// The case's title block, as its calculation sheet heads it: typed in the sheet window, saved and
+// opened with the case, emptied by 新建; it never passes from one case or window to another.
+struct TitleBlock {
+    std::string project;    // 工程名称
+    std::string equipment;  // 设备名称
+    std::string tag;        // 设备位号
+    bool operator==(const TitleBlock&) const = default;
+};
+
 struct CalculatorMemory {
     std::array<std::optional<Written>, kFieldCount> written;
     Derived derived;
@@ -32,6 +41,7 @@ struct CalculatorMemory {
     std::optional<CalculationRecord> record;
     // Every field's text right after that Calculate: what its results were computed from and are.
     std::vector<std::pair<Field, std::string>> calculatedFrom;
+    TitleBlock titleBlock;
 };
 
 }  // namespace orvane

@@ -45,6 +45,10 @@ public:
 signals:
     // "打  印" was pressed: the calculation sheet of the last Calculate is wanted.
     void sheetRequested();
+    // The title block of the case was edited (in the sheet window).
+    void titleBlockEdited();
+    // Another case was put on the window (opened, or 新建): what was shown of the last one is gone.
+    void caseReplaced();
 
 protected:
     CalculatorWindow(const WindowTable& table, const Description& description,

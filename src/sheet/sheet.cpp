@@ -183,7 +183,7 @@ void valveFigures(const CalculationRecord& r, SheetSection& section) {
     };
     section.blocks.emplace_back(std::move(t));
     section.blocks.emplace_back("A0 按计算喉径所用的同一关系由 d0 求得（见第 4 节），π 取 " +
-                                writeSingle(kWindowPi) + "，与程序各处计算所用的 π 相同。");
+                                writeSingle(kWindowPi) + "，与计算喉径所用的 π 相同（受热面积公式中的 π 为 3.14，见第 4 节）。");
 }
 
 // The result of a step of the calculation by its name; none when the calculation did not take it.

@@ -33,14 +33,15 @@ std::string s(const QLineEdit* edit) {
     return edit->text().toStdString();
 }
 
-// The header fields: object name, caption, remembered between runs.
+// The header fields: object name, caption, remembered between runs (the names of those who sign;
+// the title block is the case's).
 struct Field {
     const char* name;
     const char* caption;
     bool remembered;
 };
 constexpr Field kFields[] = {
-    {"project", "工程名称", true},  {"equipment", "设备名称", true}, {"tag", "设备位号", true},
+    {"project", "工程名称", false}, {"equipment", "设备名称", false}, {"tag", "设备位号", false},
     {"designer", "设计", true},     {"designerDate", "日期", false}, {"checker", "校核", true},
     {"checkerDate", "日期", false}, {"approver", "审核", true},      {"approverDate", "日期", false},
 };
@@ -52,10 +53,11 @@ constexpr const char* kGroup = "sheet";
 
 }  // namespace
 
-SheetWindow::SheetWindow(Device device, StaleCheck stale, QWidget* parent)
+SheetWindow::SheetWindow(Device device, StaleCheck stale, TitleBlockEdited titleBlockEdited, QWidget* parent)
     : QWidget(parent, Qt::Window),
       device_(device),
       stale_(std::move(stale)),
+      titleBlockEdited_(std::move(titleBlockEdited)),
       printer_(QPrinter::HighResolution) {
     setObjectName("sheetWindow");
     setWindowTitle(q(sheetTitle(device)) + " — Orvane");
@@ -113,10 +115,7 @@ SheetWindow::SheetWindow(Device device, StaleCheck stale, QWidget* parent)
     refresh_ = new QTimer(this);
     refresh_->setSingleShot(true);
     refresh_->setInterval(300);
-    connect(refresh_, &QTimer::timeout, this, [this] {
-        preview_->updatePreview();
-        saveHeader();
-    });
+    connect(refresh_, &QTimer::timeout, this, [this] { preview_->updatePreview(); });
     loadHeader();
 }
 
@@ -142,7 +141,19 @@ Sheet SheetWindow::sheet() const {
     return buildSheet(record_, header());
 }
 
+void SheetWindow::setTitleBlock(const TitleBlock& title) {
+    findChild<QLineEdit*>("project")->setText(q(title.project));
+    findChild<QLineEdit*>("equipment")->setText(q(title.equipment));
+    findChild<QLineEdit*>("tag")->setText(q(title.tag));
+    preview_->updatePreview();
+}
+
 void SheetWindow::headerEdited() {
+    if (titleBlockEdited_) {
+        const SheetHeader h = header();
+        titleBlockEdited_({h.project, h.equipment, h.tag});
+    }
+    saveHeader();  // a sheet window opened next starts with the names typed here
     refresh_->start();
 }
 
@@ -249,8 +260,15 @@ void showSheetOf(CalculatorWindow& calculator) {
             [&calculator] {
                 return whyNoResults(calculator.form(), calculator.description(), calculator.memory(), ResultsUse::Print);
             },
+            [&calculator](const TitleBlock& title) {
+                calculator.memory().titleBlock = title;
+                emit calculator.titleBlockEdited();
+            },
             &calculator);
+        // The sheet of the case that was on the window is no sheet of the one put there instead.
+        QObject::connect(&calculator, &CalculatorWindow::caseReplaced, window, &QWidget::hide);
     }
+    window->setTitleBlock(calculator.memory().titleBlock);
     window->setRecord(*calculator.memory().record);
     window->show();
     window->raise();

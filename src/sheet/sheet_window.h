@@ -1,6 +1,7 @@
 #pragma once
-// The sheet window of a calculator window: the header fields (project, equipment, tag, the names
-// and dates of designer, checker and approver; all but the dates remembered between runs), a print
+// The sheet window of a calculator window: the header fields (project, equipment and tag, the case's
+// title block, kept with the case; the names and dates of designer, checker and approver, the names
+// remembered between runs), a print
 // preview of the sheet, and 打印…, 导出 PDF…, 导出 ODT…. One per calculator window, reused, never
 // modal: the calculator stays usable beside it. Before it prints or exports it asks the calculator
 // again whether the sheet still documents what the window shows.
@@ -11,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "form/calculator_memory.h"
 #include "sizing/record.h"
 #include "sheet.h"
 
@@ -31,10 +33,14 @@ class SheetWindow final : public QWidget {
   public:
     // `stale` says why the record no longer holds for the calculator window, or nothing.
     using StaleCheck = std::function<std::optional<std::string>()>;
-    SheetWindow(Device device, StaleCheck stale, QWidget* parent = nullptr);
+    // Called with the title block whenever the user edits it.
+    using TitleBlockEdited = std::function<void(const TitleBlock&)>;
+    SheetWindow(Device device, StaleCheck stale, TitleBlockEdited titleBlockEdited = {}, QWidget* parent = nullptr);
     ~SheetWindow() override;
 
     void setRecord(const CalculationRecord& record);
+    // The case's title block into the fields.
+    void setTitleBlock(const TitleBlock& title);
     SheetHeader header() const;
     Sheet sheet() const;
     QPrintPreviewWidget* preview() const { return preview_; }
@@ -62,6 +68,7 @@ class SheetWindow final : public QWidget {
 
     Device device_;
     StaleCheck stale_;
+    TitleBlockEdited titleBlockEdited_;
     CalculationRecord record_;
     QPrinter printer_;
     QPrintPreviewWidget* preview_ = nullptr;

@@ -4,6 +4,13 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <cstdio>
+#include <optional>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 #include "casefile/case_json.h"
 #include "devices/devices.h"
@@ -21,23 +28,55 @@ int fail(int status, const QString& message) {
     return status;
 }
 
+// Standard output, as a file for bytes: a PDF goes there as it is.
+bool toStandardOutput(const QByteArray& bytes) {
+#ifdef _WIN32
+    (void)_setmode(_fileno(stdout), _O_BINARY);
+#endif
+    return std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) ==
+               static_cast<std::size_t>(bytes.size()) &&
+           std::fflush(stdout) == 0;
+}
+
+bool standardOutputIsATerminal() {
+#ifdef _WIN32
+    return _isatty(_fileno(stdout)) != 0;
+#else
+    return isatty(fileno(stdout)) != 0;
+#endif
+}
+
 }  // namespace
 
 int sheetCommand(const QStringList& arguments) {
     const QStringList args = arguments.mid(2);  // after "orvane sheet"
     QString in;
     QString out;
+    std::optional<QString> project, equipment, tag;  // over the case's title block
     for (qsizetype i = 0; i < args.size(); ++i) {
-        if (args[i] == "-o") {
-            if (i + 1 == args.size()) return fail(2, tr("%1 needs a file name").arg(args[i]));
-            out = args[++i];
+        std::optional<QString>* title = args[i] == "--project" ? &project
+                                        : args[i] == "--equipment" ? &equipment
+                                        : args[i] == "--tag"       ? &tag
+                                                                   : nullptr;
+        if (args[i] == "-o" || title != nullptr) {
+            if (i + 1 == args.size()) return fail(2, tr("%1 needs a value").arg(args[i]));
+            if (title != nullptr) {
+                *title = args[++i];
+            } else {
+                out = args[++i];
+            }
         } else if (in.isEmpty() && !args[i].startsWith('-')) {
             in = args[i];
         } else {
             return fail(2, tr("unexpected argument %1 (orvane --help)").arg(args[i]));
         }
     }
-    if (in.isEmpty() || out.isEmpty()) return fail(2, tr("usage: orvane sheet CASE.orvane -o SHEET.pdf"));
+    if (in.isEmpty() || out.isEmpty()) return fail(2, tr("usage: orvane sheet CASE.orvane -o SHEET.pdf|SHEET.odt|-"));
+    const bool piped = out == "-";
+    if (piped && standardOutputIsATerminal()) {
+        return fail(2, tr("a PDF is not written to a terminal: name a file with -o, or send standard output to a "
+                          "file or another program"));
+    }
     if (QFileInfo(in).canonicalFilePath() == QFileInfo(out).canonicalFilePath() && QFileInfo::exists(out)) {
         return fail(2, tr("the sheet would overwrite the case %1").arg(in));
     }
@@ -56,7 +95,19 @@ int sheetCommand(const QStringList& arguments) {
     const Outcome& outcome = record.outcome;
     CalculationRecord sheetRecord = record;
     sheetRecord.calculatedAt = QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm").toStdString();
-    if (const std::optional<QString> error = sheet::exportSheetPdf(sheetRecord, {}, out)) return fail(2, *error);
+    sheet::SheetHeader header;
+    header.project = project ? project->toStdString() : data.titleBlock.project;
+    header.equipment = equipment ? equipment->toStdString() : data.titleBlock.equipment;
+    header.tag = tag ? tag->toStdString() : data.titleBlock.tag;
+    const sheet::Sheet sheet = sheet::buildSheet(sheetRecord, header);
+    if (piped) {
+        if (!toStandardOutput(sheet::sheetPdf(sheet))) return fail(2, tr("standard output could not be written"));
+    } else {
+        const bool odt = out.endsWith(".odt", Qt::CaseInsensitive);
+        if (const std::optional<QString> error = odt ? sheet::writeSheetOdt(sheet, out) : sheet::writeSheetPdf(sheet, out)) {
+            return fail(2, *error);
+        }
+    }
     if (!isDone(outcome)) {
         std::fprintf(stderr, "orvane sheet: %s\n",
                      tr("written with the notice: %1")

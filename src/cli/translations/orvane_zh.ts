@@ -11,7 +11,8 @@
                                            size every row of a table of cases
   orvane batch valve|disc --template [-o FILE] [--keys]
                                            write a table holding the window&apos;s defaults
-  orvane sheet CASE.orvane -o SHEET.pdf    write the calculation sheet of a case
+  orvane sheet CASE.orvane -o SHEET.pdf|SHEET.odt|- [--project P] [--equipment E] [--tag T]
+                                           write the calculation sheet of a case
   orvane --help | --version
 
 batch sizes each row as a case of its own, nothing carried from another row, and reads the table
@@ -27,6 +28,11 @@ results titled by caption and unit (by key with --keys) and a status (完成, or
 written as UTF-8 with BOM, by default next to IN as IN.out.csv; -o - writes it to standard
 output. The template goes to standard output unless -o names a file.
 
+sheet calculates the case again, as Calculate after opening it would, and writes its sheet: ODT when
+the output ends in .odt, PDF otherwise; -o - writes the PDF to standard output when that is a file
+or a pipe, and is refused on a terminal. The title block is the case&apos;s; --project, --equipment
+and --tag are printed over it.
+
 Exit status: 0 every row sized, 1 some rows not sized, 2 a bad file or usage.
 </source>
         <translation>用法：
@@ -35,7 +41,8 @@ Exit status: 0 every row sized, 1 some rows not sized, 2 a bad file or usage.
                                            计算表格中的每一行
   orvane batch valve|disc --template [-o 文件] [--keys]
                                            写出一个含窗口默认值的表格
-  orvane sheet 案例.orvane -o 计算书.pdf   写出案例的计算书
+  orvane sheet 案例.orvane -o 计算书.pdf|计算书.odt|- [--project 工程] [--equipment 设备] [--tag 位号]
+                                           写出案例的计算书
   orvane --help | --version
 
 batch 把每一行作为独立的案例计算，不取其他行的任何数值；表格按其他程序的数据严格读取：数值单元格
@@ -47,6 +54,10 @@ batch 把每一行作为独立的案例计算，不取其他行的任何数值�
 GB18030 编码。结果.csv 含输入表格的各列、六项结果（列名为标题和单位，加 --keys 则为键）和状态
 （完成，或未计算的原因），以带 BOM 的 UTF-8 写出，默认写在输入表格旁，名为 表格.out.csv；-o - 写到
 标准输出。模板写到标准输出，除非 -o 给出文件名。
+
+sheet 像打开案例后按“计     算”一样重新计算该案例，并写出其计算书：输出文件名以 .odt 结尾时为 ODT，
+否则为 PDF；-o - 在标准输出为文件或管道时把 PDF 写到标准输出，为终端时拒绝。标题栏取自案例；
+--project、--equipment 和 --tag 给出的内容优先印出。
 
 退出状态：0 每行都已计算，1 有的行未计算，2 文件有误或用法有误。
 </translation>
@@ -136,8 +147,20 @@ GB18030 编码。结果.csv 含输入表格的各列、六项结果（列名为�
         <translation>未知的窗口种类“%1”：应为 valve 或 disc</translation>
     </message>
     <message>
-        <source>usage: orvane sheet CASE.orvane -o SHEET.pdf</source>
-        <translation>用法：orvane sheet 案例.orvane -o 计算书.pdf</translation>
+        <source>usage: orvane sheet CASE.orvane -o SHEET.pdf|SHEET.odt|-</source>
+        <translation>用法：orvane sheet 案例.orvane -o 计算书.pdf|计算书.odt|-</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 需要一个值</translation>
+    </message>
+    <message>
+        <source>a PDF is not written to a terminal: name a file with -o, or send standard output to a file or another program</source>
+        <translation>PDF 不写到终端：请用 -o 给出文件名，或把标准输出转到文件或其他程序</translation>
+    </message>
+    <message>
+        <source>standard output could not be written</source>
+        <translation>无法写入标准输出</translation>
     </message>
     <message>
         <source>written with the notice: %1</source>
