@@ -127,11 +127,11 @@ TEST(Columns, AreNamedByKeyCaptionOrTitleAndOthersArePassedThrough) {
     const Case cases[] = {
         {Device::SafetyValve, {"medium", "working_pressure_MPa", "介  质"}, "columns 1 and 3 both give medium"},
         {Device::SafetyValve, {"medium", "安全泄放面积 mm²"},
-         "column \"安全泄放面积 mm²\" is a result of the calculation, not an input (only relief_capacity_kg_h may be "
-         "given)"},
+         "column \"安全泄放面积 mm²\" is a result of the calculation, not an input (only relief_capacity_kg_h and a "
+         "valve's opening_pressure_MPa may be given)"},
         {Device::BurstingDisc, {"design_pressure_MPa", "bore_mm"},
          "columns \"design_pressure_MPa\", \"bore_mm\" are results of the calculation, not inputs (only "
-         "relief_capacity_kg_h may be given)"},
+         "relief_capacity_kg_h and a valve's opening_pressure_MPa may be given)"},
     };
     for (const Case& c : cases) EXPECT_EQ(columnsError(c.device, c.header), c.message);
 }
@@ -208,7 +208,9 @@ TEST(SizeTable, SizesEachValveRowAndSaysWhyARowIsNotSized) {
         "全 启 式,液氨,无保温液化气,,,,,,立式容器,地面上无喷淋,2000,6000,1500,,,,,1520.004,200.3094,15.9700356538673,20,32,2.0618182182312,完成\r\n"
         "全 启 式,水蒸气,压缩气或蒸气,0.8,0.1,50,80,15,,,,,,,,10,,2716.8,824.8362,32.4070191762316,50,80,0.840000012516975,完成\r\n"
         "锥面微启式,空气,压缩气或蒸气,0.8,0.1,50,80,15,,,,,,90,,,,3040.586,1221.728,88.1916531535756,,,0.840000012516975,"
-        "计算喉径超过最大标准喉径：计算喉径 88.1916531535756 mm 大于最大标准喉径 80 mm。 一只此型安全阀不够，请选用多只安全阀或其他型式。\r\n"
+        "计算喉径超过最大标准喉径：计算喉径 88.1916531535756 mm 大于最大标准喉径 80 mm。 一只此型安全阀不够，请选用多只安全阀或其他型式。"
+        // two valves of half the area: d = 88.19 / √2 = 62.36 -> 65, DN 80
+        " 需 2 只：每只喉径 62.36 mm，标准喉径 65 mm，DN 80。\r\n"
         "止回阀,空气,压缩气或蒸气,0.8,0.1,50,80,15,,,,,,,,,,,,,,,,"
         "未知的安全阀型式：“止回阀”不是“全 启 式”、“平面微启式”、“锥面微启式”之一，未计算。\r\n";
     const Sized sized = sizeText(Device::SafetyValve, in);
@@ -324,8 +326,8 @@ TEST(Template, HoldsTheWindowsDefaultsUnderTitlesOrKeysAndReadsBack) {
               "disc_type,grade,medium,relief_case,vessel_shape,location,working_pressure_MPa,relief_temperature_C,"
               "design_temperature_C,vessel_outer_diameter_mm,vessel_length_mm,wetted_height_mm,inlet_inner_diameter_mm,"
               "inlet_velocity_m_s,latent_heat_kJ_kg,gas_density_kg_m3,insulation_thickness_mm,"
-              "insulation_conductivity_kJ_m_h_C,k,C,molar_mass_kg_kmol,Z,phase,relief_capacity_kg_h\r\n"
-              "普通正拱,1.0级,水蒸气,压缩气或蒸气,椭封卧式,地面上无喷淋,0.8,,50,,,,80,15,,,,,,,,,,\r\n");
+              "insulation_conductivity_kJ_m_h_C,device_count,k,C,molar_mass_kg_kmol,Z,phase,relief_capacity_kg_h\r\n"
+              "普通正拱,1.0级,水蒸气,压缩气或蒸气,椭封卧式,地面上无喷淋,0.8,,50,,,,80,15,,,,,1,,,,,,\r\n");
     std::ostringstream titles;
     writeTemplate(Device::SafetyValve, titles);
     EXPECT_EQ(readAll(titles.str())[0],
@@ -333,7 +335,8 @@ TEST(Template, HoldsTheWindowsDefaultsUnderTitlesOrKeysAndReadsBack) {
                                         "设计压力 MPa", "泄放侧压力MPa", "泄放温度 ℃", "设计温度 ℃", "容器外径 mm",
                                         "容器总长 mm", "液位高度 mm", "进气口内径mm", "进气流速 m/s",
                                         "气化潜热 kJ/kg", "气体密度 kg/m³", "保温厚度 mm", "导热系数 kJ/(m·h·℃)",
-                                        "密封半锥角φ °", "k", "C", "M kg/kmol", "Z", "形态", "安全泄放量 kg/h"}));
+                                        "密封半锥角φ °", "数量（只）", "k", "C", "M kg/kmol", "Z", "形态", "安全泄放量 kg/h",
+                                        "开启压力 MPa"}));
     // Either header reads back as the window's defaults: a steam row, which needs its density.
     for (const std::string& templ : {keys.str(), titles.str()}) {
         const Device device = templ == keys.str() ? Device::BurstingDisc : Device::SafetyValve;

@@ -3,6 +3,7 @@
 #include "casefile/case_data.h"
 
 #include <QJsonDocument>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <gtest/gtest.h>
 
@@ -183,6 +184,34 @@ TEST(CaseTitleBlock, TravelsWithTheCaseAndOnlyWithIt) {
     root.insert("title_block", QJsonObject{{"project", 1}, {"equipment", ""}, {"tag", ""}});
     EXPECT_EQ(parseCase(QJsonDocument(root).toJson()).message.toStdString(),
               "案例文件中标题栏的“project”的值不是文字（数也应写成带引号的文字）。");
+}
+
+// A file from before the number of devices and the typed opening pressure: one device, its field
+// shown, and the opening pressure the program wrote computed again.
+TEST(CaseFile, AnOlderFileOpensWithOneDeviceAndTheComputedOpeningPressure) {
+    Window<valve::ValveQuantities> w(Device::SafetyValve);
+    w.type({{"Combo1", "空气"}});
+    w.inputParameters();
+    ASSERT_TRUE(isDone(w.calculate()));
+    QJsonObject root = QJsonDocument::fromJson(caseJson(w.captured())).object();
+    QJsonObject inputs = root["inputs"].toObject();
+    inputs.remove("device_count");
+    root["inputs"] = inputs;
+    QJsonArray shown = root["shown"].toArray();
+    for (qsizetype i = shown.size() - 1; i >= 0; --i) {
+        if (shown[i].toString().startsWith("device_count")) shown.removeAt(i);
+    }
+    root["shown"] = shown;
+    const CaseRead read = parseCase(QJsonDocument(root).toJson());
+    ASSERT_TRUE(read.data) << read.message.toStdString();
+    EXPECT_EQ(read.data->inputs.at("device_count"), "1");
+    EXPECT_TRUE(read.data->shown.contains("device_count"));
+    Window<valve::ValveQuantities> opened(Device::SafetyValve);
+    restore(*read.data, opened.form, opened.q.memory, opened.shared);
+    EXPECT_TRUE(opened.form.isShown("Text27"));
+    opened.type({{"Text2", "1"}, {"Text3", "1.1"}});
+    ASSERT_TRUE(isDone(opened.calculate()));
+    EXPECT_EQ(opened.form.text("Text13"), "1.05");  // not the file's 0.84 taken as typed
 }
 
 }  // namespace

@@ -350,11 +350,16 @@ TEST(Bore, AndNominalSizeWithTheirBoundaries) {
     EXPECT_EQ(nominalSize(200.01), std::nullopt);
 }
 
-TEST_F(Disc, ABoreAbove200LeavesTheNominalSizeEmpty) {
+TEST_F(Disc, ABoreAbove200LeavesTheNominalSizeEmptyAndAsksForMoreDiscs) {
+    // P = 0.1 before input parameters: A = 3e6 / (5.25 × 0.65 × 0.1) = 8791209 mm²; a bore of 200 mm
+    // holds 31416 mm², so 280 discs: each 199.94 mm (279 would be 200.30).
     type({{"Text1", "饱和气"}, {"Text7", "3e6"}, {"Text16", "old"}});
-    ASSERT_TRUE(test::givenResults(calculate()));
+    const Outcome o = calculate();
+    ASSERT_EQ(test::noticeOf(o), NoticeKind::BoreAboveStandard);
     EXPECT_GT(readNumber(form.text("Text15")), 200);
     EXPECT_EQ(form.text("Text16"), "");
+    EXPECT_EQ(std::get<Notice>(o).suggestedCount, 280);
+    EXPECT_NE(describe(o).text.find("需 280 片：每片口径 199.9 mm，DN 200。"), std::string::npos) << describe(o).text;
 }
 
 TEST_F(Disc, UnknownPhasesUseTheCriticalGasEquation) {

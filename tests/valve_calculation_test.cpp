@@ -57,14 +57,16 @@ protected:
         EXPECT_EQ(form.text("Text13"), pSet);
     }
     // Marks the outputs of an earlier calculation, with the capacity field empty so that W is computed.
+    // The two results the user may also type (W, p_set) are left empty: computed.
     void markOutputs() {
         for (std::string_view name : kOutputs) form.setText(name, "old");
         form.setText("Text7", "");
+        form.setText("Text13", "");
         form.setText("Text14", "old");
     }
     void expectOutputsUntouched() {
         for (std::string_view name : kOutputs) {
-            if (name != "Text7") {
+            if (name != "Text7" && name != "Text13") {
                 EXPECT_EQ(form.text(name), "old") << name;
             }
         }
@@ -204,6 +206,99 @@ TEST_F(ValveCalculate, ThroatAboveTheLargestStandardIsNotSizedDown) {
     EXPECT_EQ(notice.limit, 80.0);
     EXPECT_EQ(writeDouble(std::get<Notice>(outcome).value), "104.87817464971");
     expectOutputs("3040.586", "1221.728", "104.87817464971", "", "", "0.840000012516975");
+    // Two valves of 1221.728 / 2 mm² each: d = √(20 × 610.864 / 3.14159 / sin 45°) = 74.16 -> 80, DN 100.
+    EXPECT_EQ(notice.suggestedCount, 2);
+    EXPECT_EQ(describe(outcome).text,
+              "计算喉径超过最大标准喉径：计算喉径 104.87817464971 mm 大于最大标准喉径 80 mm。\n"
+              "一只此型安全阀不够，请选用多只安全阀或其他型式。\n需 2 只：每只喉径 74.16 mm，标准喉径 80 mm，DN 100。");
+}
+
+// n valves share W: each is sized for W / n. Air, full lift, typed W 198000 kg/h: A = W / 5.392311
+// (the critical equation's denominator 0.076 × 356 × 0.65 × 1.024 × √(28.96 / 323)), d = 2 √(A / π).
+TEST_F(ValveCalculate, SeveralValvesShareTheReliefCapacity) {
+    struct Case {
+        const char* n;
+        const char* A;  // each
+        const char* d;  // each
+        const char* d0;
+        const char* dn;
+        int suggested;  // when one is too small: the fewest that fit
+    };
+    const Case cases[] = {
+        {"1", "36718.95", "216.222", "", "", 3},      // d 216.2 > 125
+        {"2", "18359.48", "152.892", "", "", 3},      // 99000 each: d 152.9 > 125, so 2 is too few
+        {"3", "12239.65", "124.835", "125", "200", 0},  // 66000 each: d 124.8 -> 125, DN 200
+        {"4", "9179.738", "108.11", "125", "200", 0},     // 49500 each: d 108.1 -> the row up to 125
+    };
+    air();
+    derived();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.n);
+        type({{"Text7", "198000"}, {"Text27", c.n}});
+        const Outcome o = calculate();
+        EXPECT_EQ(form.text("Text7"), "198000");  // W stays all the valves' relief capacity
+        EXPECT_EQ(form.text("Text8"), c.A);
+        EXPECT_EQ(form.text("Text15").substr(0, std::string(c.d).size()), c.d);
+        EXPECT_EQ(form.text("Text17"), c.d0);
+        EXPECT_EQ(form.text("Text16"), c.dn);
+        if (c.suggested == 0) {
+            EXPECT_TRUE(isDone(o)) << describe(o).text;
+            EXPECT_EQ(test::stepOf(q.memory, "每只的泄放量").substituted, "198000 / " + std::string(c.n));
+        } else {
+            ASSERT_EQ(test::noticeOf(o), NoticeKind::ThroatAboveStandard);
+            EXPECT_EQ(std::get<Notice>(o).suggestedCount, c.suggested);
+            EXPECT_EQ(std::get<Notice>(o).suggestedSize, "每只喉径 124.8 mm，标准喉径 125 mm，DN 200");
+        }
+    }
+    for (const char* bad : {"0", "2.5", "两只", "-1", "1001"}) {
+        type({{"Text27", bad}});
+        const Outcome o = calculate();
+        ASSERT_EQ(test::noticeOf(o), NoticeKind::BadDeviceCount) << bad;
+        EXPECT_EQ(describe(o).text, "数量有误：数量应为 1 至 1000 的整数，现为“" + std::string(bad) + "”。\n请改正数量（空着即为 1）后再计算。");
+    }
+    type({{"Text27", ""}, {"Text7", "3040.586"}});
+    EXPECT_TRUE(isDone(calculate()));  // empty: one valve, d 26.79 -> 32
+    EXPECT_EQ(form.text("Text17"), "32");
+}
+
+// A typed opening pressure is used as typed, within the working and the design pressure; outside
+// them it is refused before anything is computed. Air: p_w 0.8, Pd 0.88; P = 1.1 × p_set + 0.1.
+TEST_F(ValveCalculate, ATypedOpeningPressureWithinItsBounds) {
+    struct Case {
+        const char* typed;
+        const char* P;  // empty: refused
+        const char* message = "";
+    };
+    const Case cases[] = {
+        {"0.8", "0.98"},   // at the working pressure: 1.1 × 0.8 + 0.1
+        {"0.85", "1.035"},  // inside
+        {"0.88", "1.068"},  // at the design pressure
+        {"0.7999", "", "开启压力超出范围：输入的开启压力 0.7999 MPa 低于工作压力 0.8 MPa。\n"
+                       "开启压力须不低于工作压力 0.8 MPa、不高于设计压力 0.88 MPa；清空此栏则取工作压力的 1.05 倍。"},
+        {"0.8801", "", "开启压力超出范围：输入的开启压力 0.8801 MPa 高于设计压力 0.88 MPa。\n"
+                       "开启压力须不低于工作压力 0.8 MPa、不高于设计压力 0.88 MPa；清空此栏则取工作压力的 1.05 倍。"},
+    };
+    air();
+    derived();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        form.setText("Text8", "old");
+        type({{"Text13", c.typed}});
+        const Outcome o = calculate();
+        if (std::string(c.P).empty()) {
+            EXPECT_EQ(describe(o).text, c.message);
+            EXPECT_EQ(form.text("Text8"), "old");  // nothing computed, nothing written
+            continue;
+        }
+        ASSERT_TRUE(isDone(o)) << describe(o).text;
+        EXPECT_EQ(step("泄放压力（绝压）"), c.P);
+        EXPECT_EQ(form.text("Text13"), c.typed);  // the user's, still
+        EXPECT_EQ(test::stepOf(q.memory, "开启压力").equation, "p_set 为输入值");
+    }
+    // Emptied: 1.05 × 0.8 again.
+    type({{"Text13", ""}});
+    ASSERT_TRUE(isDone(calculate()));
+    EXPECT_EQ(form.text("Text13"), "0.840000012516975");
 }
 
 TEST(ThroatDiameter, FlatSeatUpToThirtyTwoIsRecomputedWithForty) {

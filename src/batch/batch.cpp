@@ -173,8 +173,10 @@ Columns::Columns(Device device, const std::vector<std::string>& header) : device
         std::string list;
         for (const std::string& n : results) list += (list.empty() ? "" : ", ") + n;
         throw BadTable(results.size() > 1
-                           ? "columns %1 are results of the calculation, not inputs (only relief_capacity_kg_h may be given)"
-                           : "column %1 is a result of the calculation, not an input (only relief_capacity_kg_h may be given)",
+                           ? "columns %1 are results of the calculation, not inputs (only relief_capacity_kg_h and a "
+                             "valve's opening_pressure_MPa may be given)"
+                           : "column %1 is a result of the calculation, not an input (only relief_capacity_kg_h and a "
+                             "valve's opening_pressure_MPa may be given)",
                        {list});
     }
 }

@@ -140,9 +140,16 @@ CaseData read(const QJsonObject& root, std::optional<Device> window) {
     d.device = *device;
     const QJsonObject inputs = r.part(root, "inputs");
     const QJsonObject results = r.part(root, "results");
+    bool olderWithoutCount = false;
     for (const FieldInfo& f : desc.fields()) {
         if (f.isResult()) {
             d.results.emplace(f.key, s(r.text(results, q(f.key), "结果")));
+            continue;
+        }
+        // Files from before the number of devices was kept: one device, its field shown.
+        if (f.field == Field::DeviceCount && !inputs.contains(q(f.key))) {
+            d.inputs.emplace(f.key, "1");
+            olderWithoutCount = true;
             continue;
         }
         const QString t = r.text(inputs, q(f.key));
@@ -161,6 +168,12 @@ CaseData read(const QJsonObject& root, std::optional<Device> window) {
     for (const QJsonValue& v : shown.toArray()) {
         if (!v.isString()) throw Refusal{"案例文件中“shown”应为一列名称。"};
         if (views.contains(s(v.toString()))) d.shown.insert(s(v.toString()));
+    }
+    if (olderWithoutCount) {
+        const std::string& key = desc.info(Field::DeviceCount).key;
+        for (const auto& [control, view] : viewControls(*device)) {
+            if (view == key || view == key + ".label") d.shown.insert(view);
+        }
     }
     const QJsonObject moved = r.part(root, "moved");
     for (auto it = moved.begin(); it != moved.end(); ++it) {

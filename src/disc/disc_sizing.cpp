@@ -38,6 +38,7 @@ constexpr FieldSpec kFields[] = {
     {Field::GasDensity, Input, "gas_density_kg_m3", "Text14", "ρ"},  // written by Calculate, shown only
     {Field::InsulationThickness, Input, "insulation_thickness_mm", "Text22"},
     {Field::InsulationConductivity, Input, "insulation_conductivity_kJ_m_h_C", "Text23"},
+    {Field::DeviceCount, Input, "device_count", "Text27", "n"},
     {Field::AdiabaticExponent, Property, "k", "Text9", "k", "绝热指数"},
     {Field::GasCoefficient, Property, "C", "Text10", "C", "气体特性系数"},
     {Field::MolarMass, Property, "molar_mass_kg_kmol", "Text11", "M", "摩尔质量"},
@@ -451,7 +452,9 @@ Derivation derive(const Case& c, ProgramValues& shared, Detail detail) {
     return d;
 }
 
-CalculationRecord size(const Case& c, ProgramValues& shared, Detail detail) {
+namespace {
+
+CalculationRecord sizeOnce(const Case& c, ProgramValues& shared, Detail detail) {
     Sizing s(c, description(), detail);
     SizingQuantities q;
     s.run([&]() -> Outcome {
@@ -472,6 +475,8 @@ CalculationRecord size(const Case& c, ProgramValues& shared, Detail detail) {
         const float Pb = c.derived.Pb;
         const float Pd = c.derived.Pd;
         const CaseFields fields = readCaseFields(s, shared, use);
+        int devices = 1;
+        if (std::optional<Notice> bad = readDeviceCount(s, devices)) return *bad;
         // M gives the gas density of a computed W; C and Z the critical gas equation; k is not used here.
         readProperties(s, q, {use.computeCapacity || use.gasEquations, use.gasEquations, false, use.gasEquations});
         q.K = kDiscCoefficient;
@@ -504,6 +509,8 @@ CalculationRecord size(const Case& c, ProgramValues& shared, Detail detail) {
             capacity = reliefCapacity(s, use, fields, q.Rho, *shared.LatentHeat);
             q.W = capacity.W;
         }
+        const float W = q.W;  // all the discs relieve
+        q.W = perDevice(s, W, devices, "每片");
         s.at(Step::Pressures, {Field::DesignTemperature}, "设计温度不能低于 -273 ℃");
         q.T = toSingle(273 + tDesign);
 
@@ -535,7 +542,7 @@ CalculationRecord size(const Case& c, ProgramValues& shared, Detail detail) {
             s.write(Field::DesignPressure, writeSingle(Pd));
         };
         const auto writeNothingSized = [&] {
-            writeCapacity(s, q.W, typedCapacity);
+            writeCapacity(s, W, typedCapacity);
             for (Field f : {Field::DischargeArea, Field::Bore, Field::NominalSize}) s.write(f, "");
             writePressures();
         };
@@ -566,15 +573,29 @@ CalculationRecord size(const Case& c, ProgramValues& shared, Detail detail) {
                               size ? writeInteger(*size) : "大于 DN 200", "mm", "附录表：爆破片公称管径"};
         });
         if (s.steps()) s.record().tables.push_back(nominalSizeTable(size));
-        writeCapacity(s, q.W, typedCapacity);
+        writeCapacity(s, W, typedCapacity);
         s.write(Field::DischargeArea, writeSingle(q.A));
         s.write(Field::Bore, writeDouble(d.value()));
         s.write(Field::NominalSize, size ? writeInteger(*size) : "");
         writePressures();
+        if (!size) return Notice{NoticeKind::BoreAboveStandard, {}, d.value(), static_cast<double>(kNominalSizes.front())};
         return Done{};
     });
     finishSizing(s);
     return std::move(s.record());
+}
+
+std::string sizeEach(const CalculationRecord& r) {
+    const auto text = [&r](Field f) { return r.result(f) != nullptr ? r.result(f)->text : std::string(); };
+    return "每片口径 " + writeRounded(readNumber(text(Field::Bore)), 4) + " mm，DN " + text(Field::NominalSize);
+}
+
+}  // namespace
+
+CalculationRecord size(const Case& c, ProgramValues& shared, Detail detail) {
+    CalculationRecord record = sizeOnce(c, shared, detail);
+    suggestDeviceCount(record, c, shared, sizeOnce, sizeEach);
+    return record;
 }
 
 }  // namespace orvane::disc

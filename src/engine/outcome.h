@@ -43,6 +43,9 @@ struct FaultReport {
     std::vector<ZeroRead> readAsZero;
 };
 
+// The most devices a case may share its relief capacity among.
+inline constexpr int kMostDevices = 1000;
+
 enum class NoticeKind {
     NoAreaEquation,         // phase "液体", or saturated steam above 22 MPa: `text` the phase, `value` P
     UnknownReliefCase,      // a medium type text with no rule: `text` the medium type
@@ -56,6 +59,10 @@ enum class NoticeKind {
     NoDeviceSized,          // W <= 0, A <= 0 or P <= 0: `causes` say why, `value` W, `limit` P
     ReadAsZero,             // results written, but inputs of the case were read as 0 (`readAsZero`)
     CheckFailed,            // results written, but a design check failed (`failedChecks`)
+    BadDeviceCount,         // the number of devices is no whole number from 1 to 1000: `text` it
+    SetPressureOutOfBounds, // a typed opening pressure `value` below the working pressure or above the
+                            // design pressure: `before` and `after` the two, as printed
+    BoreAboveStandard,      // bursting disc: `value` the bore, `limit` the largest nominal size
 };
 
 struct Notice {
@@ -73,6 +80,10 @@ struct Notice {
     std::vector<std::string> causes;
     std::vector<ZeroRead> readAsZero;
     std::vector<std::string> failedChecks;  // any notice with results: each failed design check, in words
+    // One device too small (ThroatAboveStandard, BoreAboveStandard): the fewest devices each of which
+    // the table holds, and what each would be ("每只喉径 118.4 mm，标准喉径 125 mm，DN 200").
+    int suggestedCount = 0;
+    std::string suggestedSize;
 };
 
 using Outcome = std::variant<Done, FaultReport, Notice>;

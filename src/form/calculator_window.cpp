@@ -107,6 +107,20 @@ void CalculatorWindow::report(const Outcome& outcome) {
     if (isDone(outcome)) return;
     const Message m = describe(outcome);
     showMessage(m.title, m.text, std::holds_alternative<FaultReport>(outcome));
+    // One device too small: the fewest that do, applied by one click (or Enter) and calculated.
+    const auto* notice = std::get_if<Notice>(&outcome);
+    if (notice == nullptr || notice->suggestedCount == 0 || !description_.has(Field::DeviceCount)) return;
+    QMessageBox* box = openMessage();
+    const int count = notice->suggestedCount;
+    const QString each = device() == Device::SafetyValve ? "只" : "片";
+    QPushButton* apply = box->addButton(QString("采用 %1 %2").arg(count).arg(each), QMessageBox::AcceptRole);
+    apply->setObjectName("applyCount");
+    box->setDefaultButton(apply);
+    box->button(QMessageBox::Ok)->setText("关闭");
+    connect(apply, &QPushButton::clicked, this, [this, count] {
+        form_->setText(description_.info(Field::DeviceCount).control, std::to_string(count));
+        qobject_cast<QPushButton*>(form_->widget(kCalculate))->click();
+    });
 }
 
 void CalculatorWindow::showMessage(const std::string& title, const std::string& text, bool warning) {

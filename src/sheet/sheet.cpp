@@ -157,12 +157,31 @@ std::string printedResult(const std::string& text) {
     return rounded == text ? text : rounded + "（窗口显示 " + text + "）";
 }
 
+// The number of devices the relief capacity was shared among.
+int devicesOf(const CalculationRecord& r) {
+    const RecordInput* n = r.input(Field::DeviceCount);
+    return n != nullptr ? static_cast<int>(n->number) : 1;
+}
+
 SheetTable resultTable(const CalculationRecord& r) {
     SheetTable t{{"项目", "结果", "单位"}, {40, 45, 15}, {}};
+    const int devices = devicesOf(r);
+    const std::string each = r.device == Device::SafetyValve ? "每只" : "每片";
     for (const RecordResult& res : r.results) {
         if (!described(r).info(res.field).isResult()) continue;  // the gas density, a working pressure
-        const NameAndUnit n = nameAndUnit(r, res.field);
+        NameAndUnit n = nameAndUnit(r, res.field);
+        const bool perDevice = res.field == Field::DischargeArea || res.field == Field::ThroatDiameter ||
+                               res.field == Field::StandardThroat || res.field == Field::NominalSize ||
+                               res.field == Field::Bore;
+        if (devices > 1 && perDevice) n.name += "（" + each + "）";
+        if (res.field == Field::OpeningPressure) {
+            const RecordInput* typed = r.input(Field::OpeningPressure);
+            n.name += typed != nullptr ? "（用户输入）" : "（计算值）";
+        }
         t.rows.push_back({n.name, printedResult(res.text), n.unit});
+        if (devices > 1 && res.field == Field::ReliefCapacity) {
+            t.rows.push_back({"数量 n", writeInteger(devices), r.device == Device::SafetyValve ? "只" : "片"});
+        }
     }
     return t;
 }

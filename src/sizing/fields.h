@@ -34,6 +34,7 @@ enum class Field : std::uint8_t {
     InsulationThickness,
     InsulationConductivity,
     SealAngle,
+    DeviceCount,  // how many devices share the relief capacity
     // The medium's properties, as input parameters fills them.
     AdiabaticExponent,  // k
     GasCoefficient,     // C

@@ -66,6 +66,12 @@ std::string zeroLines(const std::vector<ZeroRead>& zeros) {
     return out;
 }
 
+// The fewest devices that do, when one is not enough.
+std::string suggestion(const Notice& n, std::string_view each) {
+    if (n.suggestedCount == 0) return {};
+    return "\n需 " + writeInteger(n.suggestedCount) + " " + std::string(each) + "：" + n.suggestedSize + "。";
+}
+
 Message describeNotice(const Notice& n) {
     switch (n.kind) {
         case NoticeKind::NoAreaEquation:
@@ -90,7 +96,7 @@ Message describeNotice(const Notice& n) {
         case NoticeKind::ThroatAboveStandard:
             return {"计算喉径超过最大标准喉径",
                     "计算喉径超过最大标准喉径：计算喉径 " + writeDouble(n.value) + " mm 大于最大标准喉径 " +
-                        writeDouble(n.limit) + " mm。\n一只此型安全阀不够，请选用多只安全阀或其他型式。"};
+                        writeDouble(n.limit) + " mm。\n一只此型安全阀不够，请选用多只安全阀或其他型式。" + suggestion(n, "只")};
         case NoticeKind::InputsChanged:
             return {"介质或工况已改动", "介质或工况已改动：“" + n.text + "”已由“" + n.before + "”改为“" + n.after +
                                             "”。\n请先按“输入参数项”，再按“计     算”。"};
@@ -107,6 +113,20 @@ Message describeNotice(const Notice& n) {
         }
         case NoticeKind::ReadAsZero:
             return {"部分输入按 0 计算", "已写出计算结果，但下列输入按 0 计算，请核对："};
+        case NoticeKind::BadDeviceCount:
+            return {"数量有误", "数量有误：数量应为 1 至 " + writeInteger(kMostDevices) + " 的整数，现为“" + n.text +
+                                   "”。\n请改正数量（空着即为 1）后再计算。"};
+        case NoticeKind::SetPressureOutOfBounds:
+            return {"开启压力超出范围",
+                    "开启压力超出范围：输入的开启压力 " + n.text + " MPa " +
+                        (readNumber(n.text) < readNumber(n.before) ? "低于工作压力 " + n.before
+                                                                    : "高于设计压力 " + n.after) +
+                        " MPa。\n开启压力须不低于工作压力 " + n.before + " MPa、不高于设计压力 " + n.after +
+                        " MPa；清空此栏则取工作压力的 1.05 倍。"};
+        case NoticeKind::BoreAboveStandard:
+            return {"计算口径超过最大公称管径",
+                    "计算口径超过最大公称管径：计算口径 " + writeDouble(n.value) + " mm 大于 DN " + writeDouble(n.limit) +
+                        "。\n一片爆破片不够，请选用多片爆破片。" + suggestion(n, "片")};
         case NoticeKind::CheckFailed:
             return {"校核不合格", "已写出计算结果，但下列校核不合格，该装置不能按此采用："};
     }

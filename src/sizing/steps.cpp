@@ -19,6 +19,50 @@ RecordStep computedStep(std::string name, std::string symbol, std::string equati
                       printedResult(actual, substituted.evaluated()), std::move(unit), std::move(note)};
 }
 
+std::optional<Notice> readDeviceCount(Sizing& s, int& n) {
+    n = 1;
+    const std::string& text = s.text(Field::DeviceCount);
+    if (text.empty()) return std::nullopt;
+    std::optional<int> whole;
+    if (wholeNumberText(text)) whole = wholeNumber(s.input(Field::DeviceCount), 1, kMostDevices);
+    if (!whole) return Notice{NoticeKind::BadDeviceCount, text};
+    n = *whole;
+    return std::nullopt;
+}
+
+float perDevice(Sizing& s, float W, int n, std::string_view each) {
+    if (n == 1) return W;
+    const float w = toSingle(Real(W) / n);
+    s.step([&] {
+        return computedStep(std::string(each) + "的泄放量", "W_1", "W_1 = W / n", Term::value(W) / Term::whole(n), w,
+                            "kg/h", "n = " + writeInteger(n) + "：安全泄放量由 n 个装置分担，以下面积和尺寸为" + std::string(each));
+    });
+    return w;
+}
+
+void suggestDeviceCount(CalculationRecord& record, const Case& c, const ProgramValues& shared,
+                        CalculationRecord (*sizeOnce)(const Case&, ProgramValues&, Detail),
+                        std::string (*sizeEach)(const CalculationRecord&)) {
+    Notice* n = std::get_if<Notice>(&record.outcome);
+    if (n == nullptr || (n->kind != NoticeKind::ThroatAboveStandard && n->kind != NoticeKind::BoreAboveStandard)) return;
+    const std::string& count = c.text(Field::DeviceCount);
+    const int from = count.empty() ? 1 : static_cast<int>(readNumber(count));  // a whole number: it was sized
+    for (int m = from + 1; m <= kMostDevices; ++m) {
+        Case trial = c;
+        trial[Field::DeviceCount] = CaseValue{writeInteger(m), Source::Typed, {}};
+        ProgramValues scratch = shared;
+        const CalculationRecord r = sizeOnce(trial, scratch, Detail::ResultsOnly);
+        const Notice* again = std::get_if<Notice>(&r.outcome);
+        if (again != nullptr && again->kind == n->kind) continue;  // each still too small
+        if (!r.results.empty() && !std::holds_alternative<FaultReport>(r.outcome)) {
+            n->suggestedCount = m;
+            n->suggestedSize = sizeEach(r);
+        }
+        break;
+    }
+    if (!record.notices.empty()) record.notices.back() = describe(record.outcome).text;
+}
+
 RecordStep temperatureStep(Real t, float T) {
     return computedStep("气体温度", "T", "T = 273 + t", Term::constant("273", 273) + Term::value(t.value()), T, "K",
                         "273：程序常数，摄氏度换算为开尔文");

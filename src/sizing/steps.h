@@ -118,6 +118,19 @@ RecordStep computedStep(std::string name, std::string symbol, std::string equati
 RecordStep temperatureStep(Real t, float T);
 RecordStep densityStep(std::string equation, float M, const Term& P, float T, float rho);
 
+// The number of devices n the case gives (an empty field: 1), or the notice refusing what it holds
+// (not a whole number from 1 to 1000).
+std::optional<Notice> readDeviceCount(Sizing& s, int& n);
+// W shared by n devices: W / n for each, recorded as a step when n > 1 (`each` names one: "每只").
+float perDevice(Sizing& s, float W, int n, std::string_view each);
+
+// When one device is too small (the throat or bore above the largest the tables hold): the fewest
+// devices each of which they hold, found by sizing the case again for 2, 3 ... devices, and what
+// each would be (`sizeEach`); the notice and the record's notice text say it.
+void suggestDeviceCount(CalculationRecord& record, const Case& c, const ProgramValues& shared,
+                        CalculationRecord (*sizeOnce)(const Case&, ProgramValues&, Detail),
+                        std::string (*sizeEach)(const CalculationRecord&));
+
 // A design check made on the two numbers as printed (at most 7 digits each, as the sheet shows
 // them): `left` must stand to `right` as `relation` says ("≤" or "≥"). Recorded with its verdict
 // whatever the detail, as a failed check is told; returns whether it passed.

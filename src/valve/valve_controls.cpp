@@ -143,7 +143,12 @@ constexpr std::array kControls = std::to_array<ControlRow>({
     {.name = "Label19", .kind = Label, .text = " 开启压力  MPa", .at = {5910, 7530, 1275, 345},
      .background = kPink, .font = kSmall},
     {.name = "Text13", .kind = Text, .at = {7200, 7500, 1215, 405}, .label = "Label19",
-     .background = kResultGround, .foreground = kRed, .font = kResult, .toolTip = "开启压力 p_set（表压）= 1.05 × 工作压力，单位 MPa。", .unit = "MPa", .result = true},
+     .background = kResultGround, .foreground = kRed, .font = kResult, .toolTip = "开启压力 p_set（表压），单位 MPa：空着则取 1.05 × 工作压力；可直接输入，须不低于工作压力、不高于设计压力，输入值一直使用，直到按“C”或清空此栏。", .unit = "MPa"},
+
+    // How many valves share the relief capacity.
+    {.name = "Label35", .kind = Label, .text = "数量（只）", .at = {120, 8115, 1770, 345}, .background = kCyan, .font = kSmall},
+    {.name = "Text27", .kind = Text, .text = "1", .at = {1920, 8085, 1215, 405}, .label = "Label35",
+     .font = kResult, .toolTip = "安全阀的数量 n：安全泄放量由 n 只安全阀分担，面积、喉径和管径为每只的数值。"},
 
     // Decoration.
     {.name = "Picture1", .kind = Picture, .at = {5760, 600, 2655, 4095}},

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <span>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "engine/area.h"
@@ -43,6 +44,7 @@ constexpr FieldSpec kFields[] = {
     {Field::InsulationThickness, Input, "insulation_thickness_mm", "Text22"},
     {Field::InsulationConductivity, Input, "insulation_conductivity_kJ_m_h_C", "Text23"},
     {Field::SealAngle, Input, "seal_half_cone_angle_deg", "Text25"},
+    {Field::DeviceCount, Input, "device_count", "Text27", "n"},
     {Field::AdiabaticExponent, Property, "k", "Text9", "k", "绝热指数"},
     {Field::GasCoefficient, Property, "C", "Text10", "C", "气体特性系数"},
     {Field::MolarMass, Property, "molar_mass_kg_kmol", "Text11", "M", "摩尔质量"},
@@ -53,7 +55,7 @@ constexpr FieldSpec kFields[] = {
     {Field::ThroatDiameter, Result, "throat_diameter_mm", "Text15"},
     {Field::StandardThroat, Result, "standard_throat_mm", "Text17"},
     {Field::NominalSize, Result, "nominal_size_mm", "Text16"},
-    {Field::OpeningPressure, Result, "opening_pressure_MPa", "Text13"},
+    {Field::OpeningPressure, InputResult, "opening_pressure_MPa", "Text13", "p_set"},
 };
 // clang-format on
 constexpr std::string_view kOptions[] = {kFullLift, kFlatLowLift, kConicalLowLift};
@@ -282,11 +284,48 @@ RecordTable sizeTable(LiftType lift, const SizeRow* taken) {
     return t;
 }
 
+// Writes the opening pressure: the user's stays the user's (written back in the program's form).
+void writeSetPressure(Sizing& s, Real pSet, bool typed) {
+    s.write(Field::OpeningPressure, writeDouble(pSet.value()), typed ? Source::Typed : Source::Computed);
+}
+
 // Writes what no device was sized with: W and the opening pressure; the sizes emptied.
-void writeNothingSized(Sizing& s, float W, bool typed, Real pSet) {
+void writeNothingSized(Sizing& s, float W, bool typed, Real pSet, bool typedSetPressure) {
     writeCapacity(s, W, typed);
     for (Field f : {Field::DischargeArea, Field::ThroatDiameter, Field::StandardThroat, Field::NominalSize}) s.write(f, "");
-    s.write(Field::OpeningPressure, writeDouble(pSet.value()));
+    writeSetPressure(s, pSet, typedSetPressure);
+}
+
+// The opening pressure: typed, within the working and the design pressure (compared as printed), or
+// 1.05 times the working pressure. A typed one outside is refused before anything is computed.
+std::variant<Real, Notice> setPressure(Sizing& s, bool typed, float Pw, float Pd) {
+    if (!typed) {
+        const Real pSet = Real(Pw) * 1.05;
+        s.step([&] {
+            return computedStep("开启压力", "p_set", "p_set = 1.05 × p_w", Term::constant("1.05", 1.05) * Term::value(Pw),
+                                pSet.value(), "MPa", "1.05：程序常数，开启压力取工作压力的 1.05 倍");
+        });
+        return pSet;
+    }
+    const Real pSet = s.input(Field::OpeningPressure);
+    const std::string text = printed(pSet.value()), low = printed(Pw), high = printed(Pd);
+    if (readNumber(text) < readNumber(low) || readNumber(text) > readNumber(high)) {
+        Notice n{NoticeKind::SetPressureOutOfBounds, text, pSet.value()};
+        n.before = low;
+        n.after = high;
+        return n;
+    }
+    s.step([&] {
+        return RecordStep{"开启压力", "p_set", "p_set 为输入值", "—", text, "MPa", "用户输入，须不低于工作压力、不高于设计压力"};
+    });
+    designCheck(s, "开启压力不低于工作压力", "p_set ≥ p_w", pSet.value(), "≥", Pw, "MPa");
+    return pSet;
+}
+
+std::string sizeEach(const CalculationRecord& r) {
+    const auto text = [&r](Field f) { return r.result(f) != nullptr ? r.result(f)->text : std::string(); };
+    return "每只喉径 " + writeRounded(readNumber(text(Field::ThroatDiameter)), 4) + " mm，标准喉径 " +
+           text(Field::StandardThroat) + " mm，DN " + text(Field::NominalSize);
 }
 
 }  // namespace
@@ -333,7 +372,9 @@ Derivation derive(const Case& c, ProgramValues& shared, Detail detail) {
     return d;
 }
 
-CalculationRecord size(const Case& c, ProgramValues& shared, Detail detail) {
+namespace {
+
+CalculationRecord sizeOnce(const Case& c, ProgramValues& shared, Detail detail) {
     Sizing s(c, description(), detail);
     SizingQuantities q;
     s.run([&]() -> Outcome {
@@ -355,6 +396,9 @@ CalculationRecord size(const Case& c, ProgramValues& shared, Detail detail) {
         q.Pi = kWindowPi;
         const float Pw = s.inputSingle(Field::WorkingPressure);
         const float Pd = s.inputSingle(Field::DesignPressure);
+        int devices = 1;
+        if (std::optional<Notice> bad = readDeviceCount(s, devices)) return *bad;
+        const bool typedSetPressure = c[Field::OpeningPressure].typed();
         q.Po = use.gasEquations ? s.inputSingle(Field::BackPressure) : s.single(Field::BackPressure);
         const CaseFields fields = readCaseFields(s, shared, use);
         q.Rho = use.densityField ? s.inputSingle(Field::GasDensity) : s.single(Field::GasDensity);
@@ -379,12 +423,10 @@ CalculationRecord size(const Case& c, ProgramValues& shared, Detail detail) {
         // Opening pressure (gauge) and relief pressure (absolute); the gas temperature wherever the
         // gas equations will run.
         s.at(Step::Pressures, {Field::WorkingPressure});
-        const Real pSet = Real(Pw) * 1.05;
+        const std::variant<Real, Notice> setAt = setPressure(s, typedSetPressure, Pw, Pd);
+        if (const Notice* refused = std::get_if<Notice>(&setAt)) return *refused;
+        const Real pSet = std::get<Real>(setAt);
         shared.FixedDesignPressure = pSet.value();
-        s.step([&] {
-            return computedStep("开启压力", "p_set", "p_set = 1.05 × p_w", Term::constant("1.05", 1.05) * Term::value(Pw),
-                                pSet.value(), "MPa", "1.05：程序常数，开启压力取工作压力的 1.05 倍");
-        });
         designCheck(s, "开启压力不高于设计压力", "p_set ≤ Pd", pSet.value(), "≤", Pd, "MPa");
         q.P = toSingle(pSet * 1.03 + 0.1);
         if (gas) q.P = toSingle(pSet * 1.1 + 0.1);
@@ -418,6 +460,8 @@ CalculationRecord size(const Case& c, ProgramValues& shared, Detail detail) {
             capacity = reliefCapacity(s, use, fields, q.Rho, *shared.LatentHeat);
             q.W = capacity.W;
         }
+        const float W = q.W;  // all the valves relieve
+        q.W = perDevice(s, W, devices, "每只");
 
         // Discharge area by phase.
         bool areaApplies = true;
@@ -473,7 +517,7 @@ CalculationRecord size(const Case& c, ProgramValues& shared, Detail detail) {
             }
         }
         if (!areaApplies) {
-            writeNothingSized(s, q.W, typedCapacity, pSet);
+            writeNothingSized(s, W, typedCapacity, pSet, typedSetPressure);
             return Notice{NoticeKind::NoAreaEquation, use.phase, static_cast<double>(q.P)};
         }
 
@@ -490,7 +534,7 @@ CalculationRecord size(const Case& c, ProgramValues& shared, Detail detail) {
         s.step([&] { return throatStep(lift, q.A, q.Pi, phi.value(), d); });
 
         if (!somethingToSize(q.W, q.A, q.P)) {
-            writeNothingSized(s, q.W, typedCapacity, pSet);
+            writeNothingSized(s, W, typedCapacity, pSet, typedSetPressure);
             Notice n{NoticeKind::NoDeviceSized, {}, static_cast<double>(q.W), static_cast<double>(q.P)};
             n.causes = noSizeCauses(s, use, capacity, q.P, q.A);
             return n;
@@ -519,12 +563,12 @@ CalculationRecord size(const Case& c, ProgramValues& shared, Detail detail) {
                                   "无", "mm", "附录表：" + std::string(liftCaption(lift)) + "安全阀标准喉径和公称管径"};
             });
         }
-        writeCapacity(s, q.W, typedCapacity);
+        writeCapacity(s, W, typedCapacity);
         s.write(Field::DischargeArea, writeSingle(q.A));
         s.write(Field::ThroatDiameter, writeDouble(d.value()));
         s.write(Field::StandardThroat, size ? writeInteger(size->throat) : "");
         s.write(Field::NominalSize, size ? writeInteger(size->nominal) : "");
-        s.write(Field::OpeningPressure, writeDouble(pSet.value()));
+        writeSetPressure(s, pSet, typedSetPressure);
         if (!size) {
             return Notice{NoticeKind::ThroatAboveStandard, {}, d.value(),
                           static_cast<double>(lift == LiftType::Full ? kLargestFullLiftThroat : kLargestLowLiftThroat)};
@@ -533,6 +577,14 @@ CalculationRecord size(const Case& c, ProgramValues& shared, Detail detail) {
     });
     finishSizing(s);
     return std::move(s.record());
+}
+
+}  // namespace
+
+CalculationRecord size(const Case& c, ProgramValues& shared, Detail detail) {
+    CalculationRecord record = sizeOnce(c, shared, detail);
+    suggestDeviceCount(record, c, shared, sizeOnce, sizeEach);
+    return record;
 }
 
 }  // namespace orvane::valve

@@ -171,12 +171,12 @@ sheet 像打开案例后按“计     算”一样重新计算该案例，并写
         <translation>第 %1 列和第 %2 列都给出 %3</translation>
     </message>
     <message>
-        <source>columns %1 are results of the calculation, not inputs (only relief_capacity_kg_h may be given)</source>
-        <translation>列 %1 是计算结果，不是输入（只有 relief_capacity_kg_h 可以给出）</translation>
+        <source>columns %1 are results of the calculation, not inputs (only relief_capacity_kg_h and a valve&apos;s opening_pressure_MPa may be given)</source>
+        <translation>列 %1 是计算结果，不是输入（只有 relief_capacity_kg_h 和安全阀的 opening_pressure_MPa 可以给出）</translation>
     </message>
     <message>
-        <source>column %1 is a result of the calculation, not an input (only relief_capacity_kg_h may be given)</source>
-        <translation>列 %1 是计算结果，不是输入（只有 relief_capacity_kg_h 可以给出）</translation>
+        <source>column %1 is a result of the calculation, not an input (only relief_capacity_kg_h and a valve&apos;s opening_pressure_MPa may be given)</source>
+        <translation>列 %1 是计算结果，不是输入（只有 relief_capacity_kg_h 和安全阀的 opening_pressure_MPa 可以给出）</translation>
     </message>
     <message>
         <source>the file is a workbook, not a table: save it as CSV</source>
