@@ -7,6 +7,11 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <set>
 
 namespace orvane::sheet {
 
@@ -36,7 +41,40 @@ QTextCharFormat charFormat(const QFont& font) {
 
 const QColor kHeaderGround(232, 232, 232);
 
-QTextTable* insertTable(QTextCursor& cursor, const SheetTable& t, double points) {
+// Where the sheet turns to a new page of its own accord: before the heading of a section (block -1),
+// before a table that is not the first of its section (row 0), or before a row of a table, the
+// column titles repeated above it. Sections count in order, the sign-off last.
+struct PageBreak {
+    int section = 0;
+    int block = -1;
+    int row = 0;
+    auto operator<=>(const PageBreak&) const = default;
+};
+using PageBreaks = std::set<PageBreak>;
+
+// Where a table of the sheet went in the document: the table of each of its rows (one per page it
+// was broken over) and the row there.
+struct PlacedTable {
+    int block = 0;
+    std::vector<RowKind> kinds = {};
+    bool whole = false;  // on one page, or moved whole to the next (the sign-off)
+    QTextTable* first = nullptr;
+    std::vector<std::pair<QTextTable*, int>> rows = {};
+};
+
+struct PlacedSection {
+    int heading = 0;          // position of its heading
+    int firstParagraph = -1;  // position of its first block when that is a paragraph
+    std::vector<PlacedTable> tables = {};
+};
+
+struct TableStyle {
+    double points = 8.5;
+    double rowPadding = -1;  // top and bottom padding of the rows below the column titles; -1: the cells'
+};
+
+QTextTable* newTable(QTextCursor& cursor, const SheetTable& t, int rows, const TableStyle& style,
+                     bool newPage) {
     const int columns = static_cast<int>(t.columns.size());
     QTextTableFormat format;
     format.setBorder(1);
@@ -45,18 +83,17 @@ QTextTable* insertTable(QTextCursor& cursor, const SheetTable& t, double points)
     format.setBorderCollapse(true);
     format.setCellSpacing(0);
     format.setCellPadding(2.5);
-    format.setHeaderRowCount(1);  // repeated on every page the table runs over
+    format.setHeaderRowCount(1);  // repeated over a row taller than a page, the one row split
     format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
     QList<QTextLength> widths;
     for (int w : t.widths)
         widths.append(QTextLength(QTextLength::PercentageLength, w));
     format.setColumnWidthConstraints(widths);
     format.setBottomMargin(4);
+    if (newPage) format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
 
-    QTextTable* table = cursor.insertTable(static_cast<int>(t.rows.size()) + 1, columns, format);
-    const QTextCharFormat head = charFormat(face(points, true));  // column titles and group titles
-    const QTextCharFormat body = charFormat(face(points));
-    const QTextCharFormat note = charFormat(face(points - 1));
+    QTextTable* table = cursor.insertTable(rows + 1, columns, format);
+    const QTextCharFormat head = charFormat(face(style.points, true));
     for (int c = 0; c < columns; ++c) {
         QTextTableCell cell = table->cellAt(0, c);
         QTextTableCellFormat f = cell.format().toTableCellFormat();
@@ -64,39 +101,87 @@ QTextTable* insertTable(QTextCursor& cursor, const SheetTable& t, double points)
         cell.setFormat(f);
         cell.firstCursorPosition().insertText(q(t.columns[static_cast<std::size_t>(c)]), head);
     }
-    for (std::size_t r = 0; r < t.rows.size(); ++r) {
-        const int row = static_cast<int>(r) + 1;
-        const SheetRow& sheetRow = t.rows[r];
-        const std::vector<std::string>& cells = sheetRow.cells;
-        if (sheetRow.kind == RowKind::Title || sheetRow.kind == RowKind::Note) {
-            table->mergeCells(row, 0, 1, columns);
-            table->cellAt(row, 0).firstCursorPosition().insertText(
-                q(cells.empty() ? std::string() : cells[0]), sheetRow.kind == RowKind::Title ? head : note);
-            continue;
-        }
-        for (int c = 0; c < columns && c < static_cast<int>(cells.size()); ++c) {
-            table->cellAt(row, c).firstCursorPosition().insertText(q(cells[static_cast<std::size_t>(c)]),
-                                                                   sheetRow.kind == RowKind::Chosen ? head : body);
-        }
-    }
-    cursor.movePosition(QTextCursor::End);
     return table;
 }
 
-void insertHeading(QTextCursor& cursor, const std::string& title) {
+void fillRow(QTextTable* table, int row, const SheetRow& sheetRow, const TableStyle& style) {
+    const int columns = table->columns();
+    const QTextCharFormat head = charFormat(face(style.points, true));  // group titles, the chosen row
+    const QTextCharFormat body = charFormat(face(style.points));
+    const QTextCharFormat note = charFormat(face(style.points - 1));
+    const std::vector<std::string>& cells = sheetRow.cells;
+    if (style.rowPadding >= 0) {
+        for (int c = 0; c < columns; ++c) {
+            QTextTableCell cell = table->cellAt(row, c);
+            QTextTableCellFormat f = cell.format().toTableCellFormat();
+            f.setTopPadding(style.rowPadding);
+            f.setBottomPadding(style.rowPadding);
+            cell.setFormat(f);
+        }
+    }
+    if (sheetRow.kind == RowKind::Title || sheetRow.kind == RowKind::Note) {
+        table->mergeCells(row, 0, 1, columns);
+        table->cellAt(row, 0).firstCursorPosition().insertText(
+            q(cells.empty() ? std::string() : cells[0]), sheetRow.kind == RowKind::Title ? head : note);
+        return;
+    }
+    for (int c = 0; c < columns && c < static_cast<int>(cells.size()); ++c) {
+        table->cellAt(row, c).firstCursorPosition().insertText(q(cells[static_cast<std::size_t>(c)]),
+                                                               sheetRow.kind == RowKind::Chosen ? head : body);
+    }
+}
+
+// The empty block a table stands after (Qt hides it), in the format of the block before it but
+// never breaking the page itself: a heading's page break is the heading's.
+void insertBlockBeforeTable(QTextCursor& cursor) {
+    QTextBlockFormat format = cursor.blockFormat();
+    format.setPageBreakPolicy(QTextFormat::PageBreak_Auto);
+    cursor.insertBlock(format);
+}
+
+// The table, broken before the rows `breaks` names into one table per page, each under the column
+// titles; `newPage` starts it on a new page.
+void insertTable(QTextCursor& cursor, const SheetTable& t, const TableStyle& style, PlacedTable* placed = nullptr,
+                 const std::set<int>& breaks = {}, bool newPage = false) {
+    const int rows = static_cast<int>(t.rows.size());
+    int start = 0;
+    do {
+        const auto next = breaks.upper_bound(start);
+        const int end = next == breaks.end() || *next >= rows ? rows : *next;
+        if (start > 0) {
+            cursor.movePosition(QTextCursor::End);
+            insertBlockBeforeTable(cursor);
+        }
+        QTextTable* table = newTable(cursor, t, end - start, style, newPage || start > 0);
+        for (int r = start; r < end; ++r)
+            fillRow(table, r - start + 1, t.rows[static_cast<std::size_t>(r)], style);
+        if (placed != nullptr) {
+            if (start == 0) placed->first = table;
+            for (int r = start; r < end; ++r)
+                placed->rows.emplace_back(table, r - start + 1);
+        }
+        start = end;
+    } while (start < rows);
+    cursor.movePosition(QTextCursor::End);
+}
+
+int insertHeading(QTextCursor& cursor, const std::string& title, bool newPage) {
     QTextBlockFormat block;
     block.setTopMargin(10);
     block.setBottomMargin(4);
-    block.setPageBreakPolicy(QTextFormat::PageBreak_Auto);
+    block.setPageBreakPolicy(newPage ? QTextFormat::PageBreak_AlwaysBefore : QTextFormat::PageBreak_Auto);
     cursor.insertBlock(block, charFormat(face(12, true)));
     cursor.insertText(q(title));
+    return cursor.block().position();
 }
 
-void insertParagraph(QTextCursor& cursor, const std::string& text) {
+int insertParagraph(QTextCursor& cursor, const std::string& text) {
     QTextBlockFormat block;
     block.setBottomMargin(3);
     cursor.insertBlock(block, charFormat(face(10)));
+    const int position = cursor.block().position();
     cursor.insertText(q(text));  // a line break in the text starts a new paragraph
+    return position;
 }
 
 // The title and the header fields, so that a document without page headers (ODT) still names them.
@@ -109,49 +194,158 @@ void insertTitle(QTextCursor& cursor, const Sheet& sheet) {
     cursor.insertBlock(QTextBlockFormat(), charFormat(face(10)));
     SheetTable fields{{"工程名称", "设备名称", "设备位号"}, {40, 35, 25}, {}};
     fields.rows.push_back({sheet.header.project, sheet.header.equipment, sheet.header.tag});
-    insertTable(cursor, fields, 10);
+    insertTable(cursor, fields, {.points = 10});
 }
 
-void insertSignOff(QTextCursor& cursor, const Sheet& sheet) {
-    insertHeading(cursor, "签署");
+SheetTable signOffTable(const Sheet& sheet) {
     SheetTable t{{"", "姓名", "签字", "日期"}, {16, 30, 30, 24}, {}};
     for (const SignOffLine& line : sheet.signOff)
         t.rows.push_back({line.role, line.signature.name, "", line.signature.date});
-    cursor.insertBlock();
-    QTextTable* table = insertTable(cursor, t, 10);
-    for (int r = 1; r < table->rows(); ++r) {  // room to sign by hand
-        for (int c = 0; c < table->columns(); ++c) {
-            QTextTableCell cell = table->cellAt(r, c);
-            QTextTableCellFormat f = cell.format().toTableCellFormat();
-            f.setTopPadding(10);
-            f.setBottomPadding(10);
-            cell.setFormat(f);
-        }
-    }
+    return t;
 }
 
-}  // namespace
-
-std::unique_ptr<QTextDocument> sheetDocument(const Sheet& sheet) {
+// The document with the page breaks `breaks` asks for; `placed` (if given) learns where the
+// sections and their tables went.
+std::unique_ptr<QTextDocument> buildDocument(const Sheet& sheet, const PageBreaks& breaks,
+                                             std::vector<PlacedSection>* placed) {
     auto doc = std::make_unique<QTextDocument>();
     doc->setDefaultFont(face(10));
     doc->setDocumentMargin(0);
     doc->setMetaInformation(QTextDocument::DocumentTitle, q(sheet.title));
     QTextCursor cursor(doc.get());
     insertTitle(cursor, sheet);
-    for (const SheetSection& section : sheet.sections) {
-        insertHeading(cursor, section.title);
-        for (const SheetBlock& block : section.blocks) {
-            if (const auto* text = std::get_if<std::string>(&block)) {
-                insertParagraph(cursor, *text);
-            } else {
-                cursor.insertBlock();
-                insertTable(cursor, std::get<SheetTable>(block), 8.5);
+    const auto rowBreaks = [&breaks](int section, int block) {
+        std::set<int> rows;
+        for (const PageBreak& b : breaks) {
+            if (b.section == section && b.block == block) rows.insert(b.row);
+        }
+        return rows;
+    };
+    const auto section = [&](int s, const std::string& title, const std::vector<SheetBlock>& blocks,
+                             const TableStyle& style, bool whole) {
+        PlacedSection here;
+        here.heading = insertHeading(cursor, title, breaks.contains({s, -1, 0}));
+        for (std::size_t b = 0; b < blocks.size(); ++b) {
+            const int block = static_cast<int>(b);
+            if (const auto* text = std::get_if<std::string>(&blocks[b])) {
+                const int position = insertParagraph(cursor, *text);
+                if (b == 0) here.firstParagraph = position;
+                continue;
+            }
+            const SheetTable& t = std::get<SheetTable>(blocks[b]);
+            PlacedTable table{.block = block, .whole = whole};
+            for (const SheetRow& row : t.rows)
+                table.kinds.push_back(row.kind);
+            insertBlockBeforeTable(cursor);
+            insertTable(cursor, t, style, &table, rowBreaks(s, block), breaks.contains({s, block, 0}));
+            here.tables.push_back(std::move(table));
+        }
+        if (placed != nullptr) placed->push_back(std::move(here));
+    };
+    for (std::size_t s = 0; s < sheet.sections.size(); ++s)
+        section(static_cast<int>(s), sheet.sections[s].title, sheet.sections[s].blocks, {}, false);
+    section(static_cast<int>(sheet.sections.size()), "签署", {signOffTable(sheet)},
+            {.points = 10, .rowPadding = 10}, true);  // room to sign by hand
+    return doc;
+}
+
+// The pages the lines of a stretch of blocks lie on.
+struct Pages {
+    int first = std::numeric_limits<int>::max();
+    int last = std::numeric_limits<int>::min();
+};
+
+void addPages(Pages& pages, const QTextDocument& doc, int from, int to, double pageHeight) {
+    const QAbstractTextDocumentLayout* layout = doc.documentLayout();
+    for (QTextBlock b = doc.findBlock(from); b.isValid() && b.position() <= to; b = b.next()) {
+        const QTextLayout* lines = b.layout();
+        // The top of the block's rectangle is where its layout stands in the document (the top of
+        // the rectangle of its lines when its first line was moved down to the next page); its lines
+        // are placed from there.
+        const double top = layout->blockBoundingRect(b).top();
+        for (int i = 0; i < lines->lineCount(); ++i) {
+            const QTextLine line = lines->lineAt(i);
+            const int page = static_cast<int>(std::floor((top + line.y() + line.height() / 2) / pageHeight));
+            pages.first = std::min(pages.first, page);
+            pages.last = std::max(pages.last, page);
+        }
+    }
+}
+
+Pages rowPages(const QTextDocument& doc, const std::pair<QTextTable*, int>& row, double pageHeight) {
+    Pages pages;
+    const auto& [table, r] = row;
+    for (int c = 0; c < table->columns(); ++c) {
+        const QTextTableCell cell = table->cellAt(r, c);
+        if (cell.column() == c) addPages(pages, doc, cell.firstPosition(), cell.lastPosition(), pageHeight);
+    }
+    return pages;
+}
+
+// The first place where the laid-out document splits a row over two pages, lets a table run on to
+// the next page by itself, leaves a note row without the row above it or a heading without what
+// follows it; the page break that mends it, or nothing when there is none or every one left is
+// already mended as far as it can be (a row, or a row with its note, taller than a page stays
+// split, under the repeated column titles).
+std::optional<PageBreak> nextBreak(const QTextDocument& doc, const std::vector<PlacedSection>& placed,
+                                   const PageBreaks& breaks, double pageHeight) {
+    const auto mend = [&breaks](const PageBreak& b) -> std::optional<PageBreak> {
+        if (breaks.contains(b)) return std::nullopt;
+        return b;
+    };
+    for (std::size_t s = 0; s < placed.size(); ++s) {
+        const int section = static_cast<int>(s);
+        const PlacedSection& here = placed[s];
+        Pages heading;
+        addPages(heading, doc, here.heading, here.heading, pageHeight);
+        Pages start;
+        if (here.firstParagraph >= 0) {
+            addPages(start, doc, here.firstParagraph, here.firstParagraph, pageHeight);
+        } else if (!here.tables.empty() && here.tables[0].block == 0) {
+            const PlacedTable& t = here.tables[0];
+            start = rowPages(doc, t.rows.empty() ? std::pair{t.first, 0} : t.rows[0], pageHeight);
+        }
+        if (start.first != std::numeric_limits<int>::max() && start.first != heading.last) {
+            if (auto b = mend({section, -1, 0})) return b;
+        }
+        for (const PlacedTable& t : here.tables) {
+            int above = rowPages(doc, {t.first, 0}, pageHeight).last;
+            for (std::size_t r = 0; r < t.rows.size(); ++r) {
+                const int row = static_cast<int>(r);
+                const Pages pages = rowPages(doc, t.rows[r], pageHeight);
+                const bool ranOn = pages.first > above && !breaks.contains({section, t.block, row});
+                above = pages.last;
+                if (pages.first == pages.last && !ranOn) continue;
+                int k = t.whole ? 0 : row;
+                while (k > 0 && (t.kinds[static_cast<std::size_t>(k)] == RowKind::Note ||
+                                 t.kinds[static_cast<std::size_t>(k) - 1] == RowKind::Title))
+                    --k;
+                const PageBreak b = k > 0 || t.block > 0 ? PageBreak{section, t.block, k} : PageBreak{section, -1, 0};
+                if (auto m = mend(b)) return m;
             }
         }
     }
-    insertSignOff(cursor, sheet);
-    return doc;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::unique_ptr<QTextDocument> sheetDocument(const Sheet& sheet) {
+    return buildDocument(sheet, {}, nullptr);
+}
+
+std::unique_ptr<QTextDocument> sheetPages(const Sheet& sheet, QPaintDevice* device, const QSizeF& pageSize) {
+    PageBreaks breaks;
+    for (;;) {  // each round adds a page break it has not added before: it ends
+        std::vector<PlacedSection> placed;
+        std::unique_ptr<QTextDocument> doc = buildDocument(sheet, breaks, &placed);
+        doc->documentLayout()->setPaintDevice(device);
+        doc->setPageSize(pageSize);
+        doc->pageCount();  // lays it out
+        const std::optional<PageBreak> next = nextBreak(*doc, placed, breaks, pageSize.height());
+        if (!next) return doc;
+        breaks.insert(*next);
+    }
 }
 
 QPageLayout sheetPageLayout() {
@@ -203,9 +397,7 @@ int paintSheet(const Sheet& sheet, QPagedPaintDevice& device) {
     const double header = kHeaderMm / 25.4 * dpi;
     const double body = paintRect.height() - header;
 
-    const std::unique_ptr<QTextDocument> doc = sheetDocument(sheet);
-    doc->documentLayout()->setPaintDevice(&device);
-    doc->setPageSize(QSizeF(width, body));
+    const std::unique_ptr<QTextDocument> doc = sheetPages(sheet, &device, QSizeF(width, body));
     const int pages = doc->pageCount();
 
     QAbstractTextDocumentLayout::PaintContext context;
