@@ -129,7 +129,8 @@ TEST(SheetPages, RowsAreNeverSplitAndEveryPageOfATableStartsWithItsColumnTitles)
             EXPECT_GT(one("m" + n + "r" + QString::number(r)), 0) << "table " << i << " row " << r;
     }
 
-    // On each page, the column titles of a table stand above its first row there.
+    // Every page holds rows (no page left blank), and on each, the column titles of a table stand
+    // above its first row there.
     const QRegularExpression tableWord(R"(^(?:[b-gnx](\d+)|m(\d+)r\d+)$)");
     std::map<std::pair<int, QString>, double> firstRow;  // (page, column title) → top of the highest row
     for (const auto& [text, w] : all) {
@@ -139,6 +140,10 @@ TEST(SheetPages, RowsAreNeverSplitAndEveryPageOfATableStartsWithItsColumnTitles)
         auto [it, added] = firstRow.try_emplace({w.page, title}, w.top);
         if (!added) it->second = std::min(it->second, w.top);
     }
+    std::set<int> withRows;
+    for (const auto& [at, top] : firstRow)
+        withRows.insert(at.first);
+    EXPECT_EQ(withRows.size(), static_cast<std::size_t>(pages));
     for (const auto& [at, top] : firstRow) {
         const auto& [page, title] = at;
         const auto [from, to] = all.equal_range(title);

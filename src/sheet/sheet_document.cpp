@@ -9,6 +9,7 @@
 #include <QTextTable>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <set>
@@ -52,6 +53,16 @@ struct PageBreak {
 };
 using PageBreaks = std::set<PageBreak>;
 
+// The page breaks asked for, and those of them the page has already turned at by itself: where what
+// comes before ends at the foot of a page (a table's border and margin under its last row may reach
+// past it), Qt counts the next page as the current one and a break there would leave a page blank.
+// Those are not asked of Qt; a table is still broken there.
+struct Pagination {
+    PageBreaks breaks;
+    PageBreaks turned;
+    bool newPage(const PageBreak& b) const { return breaks.contains(b) && !turned.contains(b); }
+};
+
 // Where a table of the sheet went in the document: the table of each of its rows (one per page it
 // was broken over) and the row there.
 struct PlacedTable {
@@ -72,6 +83,15 @@ struct TableStyle {
     double points = 8.5;
     double rowPadding = -1;  // top and bottom padding of the rows below the column titles; -1: the cells'
 };
+
+// The text of a cell in the format; an empty cell too, so that its empty line is as high as a line
+// of the row's text (not of the document's default font). The block's character format is also the
+// cell's format (span, padding, background): the font is merged into it, never set over it.
+void setCell(const QTextTableCell& cell, const std::string& text, const QTextCharFormat& format) {
+    QTextCursor cursor = cell.firstCursorPosition();
+    cursor.mergeBlockCharFormat(format);
+    cursor.insertText(q(text), format);
+}
 
 QTextTable* newTable(QTextCursor& cursor, const SheetTable& t, int rows, const TableStyle& style,
                      bool newPage) {
@@ -99,7 +119,7 @@ QTextTable* newTable(QTextCursor& cursor, const SheetTable& t, int rows, const T
         QTextTableCellFormat f = cell.format().toTableCellFormat();
         f.setBackground(kHeaderGround);
         cell.setFormat(f);
-        cell.firstCursorPosition().insertText(q(t.columns[static_cast<std::size_t>(c)]), head);
+        setCell(cell, t.columns[static_cast<std::size_t>(c)], head);
     }
     return table;
 }
@@ -121,28 +141,30 @@ void fillRow(QTextTable* table, int row, const SheetRow& sheetRow, const TableSt
     }
     if (sheetRow.kind == RowKind::Title || sheetRow.kind == RowKind::Note) {
         table->mergeCells(row, 0, 1, columns);
-        table->cellAt(row, 0).firstCursorPosition().insertText(
-            q(cells.empty() ? std::string() : cells[0]), sheetRow.kind == RowKind::Title ? head : note);
+        setCell(table->cellAt(row, 0), cells.empty() ? std::string() : cells[0],
+                sheetRow.kind == RowKind::Title ? head : note);
         return;
     }
-    for (int c = 0; c < columns && c < static_cast<int>(cells.size()); ++c) {
-        table->cellAt(row, c).firstCursorPosition().insertText(q(cells[static_cast<std::size_t>(c)]),
-                                                               sheetRow.kind == RowKind::Chosen ? head : body);
+    for (int c = 0; c < columns; ++c) {
+        const std::size_t i = static_cast<std::size_t>(c);
+        setCell(table->cellAt(row, c), i < cells.size() ? cells[i] : std::string(),
+                sheetRow.kind == RowKind::Chosen ? head : body);
     }
 }
 
-// The empty block a table stands after (Qt hides it), in the format of the block before it but
-// never breaking the page itself: a heading's page break is the heading's.
+// The empty block a table stands after, in the format of the block before it without its page
+// break: a heading's page break is the heading's, and Qt hides (gives no height to) an empty block
+// before a table only when its format names no page break policy at all.
 void insertBlockBeforeTable(QTextCursor& cursor) {
     QTextBlockFormat format = cursor.blockFormat();
-    format.setPageBreakPolicy(QTextFormat::PageBreak_Auto);
+    format.clearProperty(QTextFormat::PageBreakPolicy);
     cursor.insertBlock(format);
 }
 
 // The table, broken before the rows `breaks` names into one table per page, each under the column
-// titles; `newPage` starts it on a new page.
+// titles; `newPage` says which of its parts start on a new page (row 0: the table).
 void insertTable(QTextCursor& cursor, const SheetTable& t, const TableStyle& style, PlacedTable* placed = nullptr,
-                 const std::set<int>& breaks = {}, bool newPage = false) {
+                 const std::set<int>& breaks = {}, const std::function<bool(int)>& newPage = {}) {
     const int rows = static_cast<int>(t.rows.size());
     int start = 0;
     do {
@@ -152,7 +174,7 @@ void insertTable(QTextCursor& cursor, const SheetTable& t, const TableStyle& sty
             cursor.movePosition(QTextCursor::End);
             insertBlockBeforeTable(cursor);
         }
-        QTextTable* table = newTable(cursor, t, end - start, style, newPage || start > 0);
+        QTextTable* table = newTable(cursor, t, end - start, style, newPage && newPage(start));
         for (int r = start; r < end; ++r)
             fillRow(table, r - start + 1, t.rows[static_cast<std::size_t>(r)], style);
         if (placed != nullptr) {
@@ -169,7 +191,7 @@ int insertHeading(QTextCursor& cursor, const std::string& title, bool newPage) {
     QTextBlockFormat block;
     block.setTopMargin(10);
     block.setBottomMargin(4);
-    block.setPageBreakPolicy(newPage ? QTextFormat::PageBreak_AlwaysBefore : QTextFormat::PageBreak_Auto);
+    if (newPage) block.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     cursor.insertBlock(block, charFormat(face(12, true)));
     cursor.insertText(q(title));
     return cursor.block().position();
@@ -204,9 +226,9 @@ SheetTable signOffTable(const Sheet& sheet) {
     return t;
 }
 
-// The document with the page breaks `breaks` asks for; `placed` (if given) learns where the
+// The document with the page breaks `pages` asks for; `placed` (if given) learns where the
 // sections and their tables went.
-std::unique_ptr<QTextDocument> buildDocument(const Sheet& sheet, const PageBreaks& breaks,
+std::unique_ptr<QTextDocument> buildDocument(const Sheet& sheet, const Pagination& pages,
                                              std::vector<PlacedSection>* placed) {
     auto doc = std::make_unique<QTextDocument>();
     doc->setDefaultFont(face(10));
@@ -214,9 +236,9 @@ std::unique_ptr<QTextDocument> buildDocument(const Sheet& sheet, const PageBreak
     doc->setMetaInformation(QTextDocument::DocumentTitle, q(sheet.title));
     QTextCursor cursor(doc.get());
     insertTitle(cursor, sheet);
-    const auto rowBreaks = [&breaks](int section, int block) {
+    const auto rowBreaks = [&pages](int section, int block) {
         std::set<int> rows;
-        for (const PageBreak& b : breaks) {
+        for (const PageBreak& b : pages.breaks) {
             if (b.section == section && b.block == block) rows.insert(b.row);
         }
         return rows;
@@ -224,7 +246,7 @@ std::unique_ptr<QTextDocument> buildDocument(const Sheet& sheet, const PageBreak
     const auto section = [&](int s, const std::string& title, const std::vector<SheetBlock>& blocks,
                              const TableStyle& style, bool whole) {
         PlacedSection here;
-        here.heading = insertHeading(cursor, title, breaks.contains({s, -1, 0}));
+        here.heading = insertHeading(cursor, title, pages.newPage({s, -1, 0}));
         for (std::size_t b = 0; b < blocks.size(); ++b) {
             const int block = static_cast<int>(b);
             if (const auto* text = std::get_if<std::string>(&blocks[b])) {
@@ -237,7 +259,8 @@ std::unique_ptr<QTextDocument> buildDocument(const Sheet& sheet, const PageBreak
             for (const SheetRow& row : t.rows)
                 table.kinds.push_back(row.kind);
             insertBlockBeforeTable(cursor);
-            insertTable(cursor, t, style, &table, rowBreaks(s, block), breaks.contains({s, block, 0}));
+            insertTable(cursor, t, style, &table, rowBreaks(s, block),
+                        [&pages, s, block](int row) { return pages.newPage({s, block, row}); });
             here.tables.push_back(std::move(table));
         }
         if (placed != nullptr) placed->push_back(std::move(here));
@@ -282,16 +305,62 @@ Pages rowPages(const QTextDocument& doc, const std::pair<QTextTable*, int>& row,
     return pages;
 }
 
+// Where the page that a page break asked for starts: the heading, or the first row after the break
+// (the column titles when the table starts there).
+int pageAfter(const QTextDocument& doc, const std::vector<PlacedSection>& placed, const PageBreak& b,
+              double pageHeight) {
+    const PlacedSection& here = placed[static_cast<std::size_t>(b.section)];
+    Pages pages;
+    if (b.block < 0) {
+        addPages(pages, doc, here.heading, here.heading, pageHeight);
+        return pages.first;
+    }
+    for (const PlacedTable& t : here.tables) {
+        if (t.block == b.block)
+            return rowPages(doc, b.row == 0 ? std::pair{t.first, 0} : t.rows[static_cast<std::size_t>(b.row)], pageHeight).first;
+    }
+    return pages.first;
+}
+
+// A page with no text on it, or -1.
+int blankPage(const QTextDocument& doc, double pageHeight) {
+    std::set<int> used;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        if (b.length() <= 1) continue;  // an empty block: Qt may set it over a page foot it does not use
+        Pages pages;
+        addPages(pages, doc, b.position(), b.position(), pageHeight);
+        used.insert(pages.first);
+        used.insert(pages.last);
+    }
+    for (int page = 0; !used.empty() && page < *used.rbegin(); ++page) {
+        if (!used.contains(page)) return page;
+    }
+    return -1;
+}
+
+// What to mend next in a laid-out document: a page break to ask for, or one the page turned at by
+// itself (it left a page blank).
+struct Mend {
+    PageBreak at;
+    bool turned = false;
+};
+
 // The first place where the laid-out document splits a row over two pages, lets a table run on to
 // the next page by itself, leaves a note row without the row above it or a heading without what
-// follows it; the page break that mends it, or nothing when there is none or every one left is
+// follows it, or a page blank; what mends it, or nothing when there is none or every one left is
 // already mended as far as it can be (a row, or a row with its note, taller than a page stays
 // split, under the repeated column titles).
-std::optional<PageBreak> nextBreak(const QTextDocument& doc, const std::vector<PlacedSection>& placed,
-                                   const PageBreaks& breaks, double pageHeight) {
-    const auto mend = [&breaks](const PageBreak& b) -> std::optional<PageBreak> {
+std::optional<Mend> nextMend(const QTextDocument& doc, const std::vector<PlacedSection>& placed,
+                             const Pagination& pagination, double pageHeight) {
+    if (const int blank = blankPage(doc, pageHeight); blank >= 0) {
+        for (const PageBreak& b : pagination.breaks) {
+            if (pagination.newPage(b) && pageAfter(doc, placed, b, pageHeight) == blank + 1) return Mend{b, true};
+        }
+    }
+    const PageBreaks& breaks = pagination.breaks;
+    const auto mend = [&breaks](const PageBreak& b) -> std::optional<Mend> {
         if (breaks.contains(b)) return std::nullopt;
-        return b;
+        return Mend{b};
     };
     for (std::size_t s = 0; s < placed.size(); ++s) {
         const int section = static_cast<int>(s);
@@ -306,7 +375,7 @@ std::optional<PageBreak> nextBreak(const QTextDocument& doc, const std::vector<P
             start = rowPages(doc, t.rows.empty() ? std::pair{t.first, 0} : t.rows[0], pageHeight);
         }
         if (start.first != std::numeric_limits<int>::max() && start.first != heading.last) {
-            if (auto b = mend({section, -1, 0})) return b;
+            if (auto m = mend({section, -1, 0})) return m;
         }
         for (const PlacedTable& t : here.tables) {
             int above = rowPages(doc, {t.first, 0}, pageHeight).last;
@@ -335,16 +404,16 @@ std::unique_ptr<QTextDocument> sheetDocument(const Sheet& sheet) {
 }
 
 std::unique_ptr<QTextDocument> sheetPages(const Sheet& sheet, QPaintDevice* device, const QSizeF& pageSize) {
-    PageBreaks breaks;
-    for (;;) {  // each round adds a page break it has not added before: it ends
+    Pagination pagination;
+    for (;;) {  // each round adds a page break, or marks one turned at, not added or marked before: it ends
         std::vector<PlacedSection> placed;
-        std::unique_ptr<QTextDocument> doc = buildDocument(sheet, breaks, &placed);
+        std::unique_ptr<QTextDocument> doc = buildDocument(sheet, pagination, &placed);
         doc->documentLayout()->setPaintDevice(device);
         doc->setPageSize(pageSize);
         doc->pageCount();  // lays it out
-        const std::optional<PageBreak> next = nextBreak(*doc, placed, breaks, pageSize.height());
+        const std::optional<Mend> next = nextMend(*doc, placed, pagination, pageSize.height());
         if (!next) return doc;
-        breaks.insert(*next);
+        (next->turned ? pagination.turned : pagination.breaks).insert(next->at);
     }
 }
 
