@@ -3,7 +3,6 @@
 // page a table runs on to under the table's column titles. Read back from the PDF by pdftotext.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -32,9 +31,11 @@ constexpr int kSmallTables = 30;
 
 // Words name what they belong to: step k's cells are b<k> … g<k>, its note n<k>, group title g's
 // words x<g>; small table i has columns k<i> and v<i> and rows of words m<i>r<row>, under the
-// heading h<i>, its first row of one to five lines. Steps of one to four lines, notes of one or two; every third step and its note one line each.
+// heading h<i>, its first row of one to five lines. Steps of one to four lines, notes of one or
+// two; every third step and its note one line each.
 Sheet longSheet() {
-    Sheet sheet{.title = "安全阀计算书", .program = "Orvane test", .header = {}, .sections = {}, .signOff = {}};
+    Sheet sheet{
+        .title = "安全阀计算书", .program = "Orvane test", .header = {}, .sections = {}, .signOff = {}};
     for (int i = 0; i < kSmallTables; ++i) {
         SheetTable t{{"k" + std::to_string(i), "v" + std::to_string(i)}, {30, 70}, {}};
         for (int r = 0; r <= i % 4; ++r) {
@@ -43,7 +44,8 @@ Sheet longSheet() {
         }
         sheet.sections.push_back({"h" + std::to_string(i) + " 小节", {std::move(t)}});
     }
-    SheetTable steps{{"序号", "名称", "符号", "公式", "代入数值", "结果", "单位"}, {6, 13, 7, 24, 28, 15, 7}, {}};
+    SheetTable steps{
+        {"序号", "名称", "符号", "公式", "代入数值", "结果", "单位"}, {6, 13, 7, 24, 28, 15, 7}, {}};
     for (int k = 0; k < kSteps; ++k) {
         const std::string n = std::to_string(k);
         if (k % 30 == 0) steps.rows.push_back(SheetRow({repeated("x" + n, 3)}, RowKind::Title));
@@ -57,30 +59,40 @@ Sheet longSheet() {
 }
 
 struct Word {
-    int page;
+    int page;  // from 1
     double top;
     double bottom;
 };
 
-// The words of a PDF, by pdftotext -bbox: its page (from 1) and how far down it stands.
-std::multimap<QString, Word> words(const QString& pdf, QString& error) {
-    QProcess p;
-    p.start(QStandardPaths::findExecutable("pdftotext"), {"-bbox", pdf, "-"});
-    if (!p.waitForFinished(60000) || p.exitCode() != 0) error = p.readAllStandardError();
-    std::multimap<QString, Word> out;
-    QXmlStreamReader xml(p.readAllStandardOutput());
-    int page = 0;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
-        if (xml.name() == u"page") ++page;
-        if (xml.name() != u"word") continue;
-        const double top = xml.attributes().value("yMin").toDouble();
-        const double bottom = xml.attributes().value("yMax").toDouble();
-        out.emplace(xml.readElementText(), Word{page, top, bottom});
+class SheetPages : public testing::Test {
+  protected:
+    void SetUp() override {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            GTEST_SKIP() << "pdftotext is not installed (Debian package poppler-utils)";
     }
-    if (xml.hasError()) error = xml.errorString();
-    return out;
-}
+    // The words of the sheet's PDF, as pdftotext -bbox reads them.
+    std::multimap<QString, Word> printed(const Sheet& sheet) {
+        const QString path = dir.filePath("sheet.pdf");
+        EXPECT_EQ(writeSheetPdf(sheet, path), std::nullopt);
+        QProcess p;
+        p.start("pdftotext", {"-bbox", path, "-"});
+        EXPECT_TRUE(p.waitForFinished(60000) && p.exitCode() == 0) << p.readAllStandardError().toStdString();
+        std::multimap<QString, Word> out;
+        QXmlStreamReader xml(p.readAllStandardOutput());
+        int page = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+            if (xml.name() == u"page") ++page;
+            if (xml.name() != u"word") continue;
+            const double top = xml.attributes().value("yMin").toDouble();
+            const double bottom = xml.attributes().value("yMax").toDouble();
+            out.emplace(xml.readElementText(), Word{page, top, bottom});
+        }
+        EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+        return out;
+    }
+    QTemporaryDir dir;
+};
 
 std::set<int> pagesOf(const std::multimap<QString, Word>& all, const QString& word) {
     std::set<int> pages;
@@ -90,16 +102,8 @@ std::set<int> pagesOf(const std::multimap<QString, Word>& all, const QString& wo
     return pages;
 }
 
-TEST(SheetPages, RowsAreNeverSplitAndEveryPageOfATableStartsWithItsColumnTitles) {
-    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
-        GTEST_SKIP() << "pdftotext is not installed (Debian package poppler-utils)";
-    QTemporaryDir dir;
-    const QString path = dir.filePath("long.pdf");
-    ASSERT_EQ(writeSheetPdf(longSheet(), path), std::nullopt);
-    QString error;
-    const std::multimap<QString, Word> all = words(path, error);
-    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
-
+TEST_F(SheetPages, RowsAreNeverSplitAndEveryPageOfATableStartsWithItsColumnTitles) {
+    const std::multimap<QString, Word> all = printed(longSheet());
     int pages = 0;
     for (const auto& [text, w] : all)
         pages = std::max(pages, w.page);
@@ -147,25 +151,20 @@ TEST(SheetPages, RowsAreNeverSplitAndEveryPageOfATableStartsWithItsColumnTitles)
     for (const auto& [at, top] : firstRow) {
         const auto& [page, title] = at;
         const auto [from, to] = all.equal_range(title);
-        const bool above = std::any_of(from, to, [&](const auto& t) {
-            return t.second.page == page && t.second.bottom <= top;
-        });
+        const bool above = std::any_of(
+            from, to, [&](const auto& t) { return t.second.page == page && t.second.bottom <= top; });
         EXPECT_TRUE(above) << title.toStdString() << " on page " << page;
     }
 }
 
-TEST(SheetPages, ARowTallerThanAPageIsSplitAndTheRowsAfterItAreNot) {
-    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
-        GTEST_SKIP() << "pdftotext is not installed (Debian package poppler-utils)";
+TEST_F(SheetPages, ARowTallerThanAPageIsSplitAndTheRowsAfterItAreNot) {
     SheetTable t{{"序号", "代入数值"}, {10, 90}, {}};
     t.rows = {{"1", "above"}, {"2", repeated("tall", 3000)}, {"3", repeated("below", 40)}};
-    const Sheet sheet{.title = "安全阀计算书", .program = "", .header = {}, .sections = {{"4 计算过程", {t}}}, .signOff = {}};
-    QTemporaryDir dir;
-    const QString path = dir.filePath("tall.pdf");
-    ASSERT_EQ(writeSheetPdf(sheet, path), std::nullopt);
-    QString error;
-    const std::multimap<QString, Word> all = words(path, error);
-    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+    const std::multimap<QString, Word> all = printed({.title = "安全阀计算书",
+                                                      .program = "",
+                                                      .header = {},
+                                                      .sections = {{"4 计算过程", {t}}},
+                                                      .signOff = {}});
     EXPECT_EQ(pagesOf(all, "above"), std::set<int>{1});
     EXPECT_GE(pagesOf(all, "tall").size(), 2u);
     EXPECT_EQ(pagesOf(all, "below").size(), 1u);

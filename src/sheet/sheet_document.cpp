@@ -163,8 +163,9 @@ void insertBlockBeforeTable(QTextCursor& cursor) {
 
 // The table, broken before the rows `breaks` names into one table per page, each under the column
 // titles; `newPage` says which of its parts start on a new page (row 0: the table).
-void insertTable(QTextCursor& cursor, const SheetTable& t, const TableStyle& style, PlacedTable* placed = nullptr,
-                 const std::set<int>& breaks = {}, const std::function<bool(int)>& newPage = {}) {
+void insertTable(QTextCursor& cursor, const SheetTable& t, const TableStyle& style,
+                 PlacedTable* placed = nullptr, const std::set<int>& breaks = {},
+                 const std::function<bool(int)>& newPage = {}) {
     const int rows = static_cast<int>(t.rows.size());
     int start = 0;
     do {
@@ -206,7 +207,7 @@ int insertParagraph(QTextCursor& cursor, const std::string& text) {
     return position;
 }
 
-// The title and the header fields, so that a document without page headers (ODT) still names them.
+// The title and the header fields, at the top of the first page.
 void insertTitle(QTextCursor& cursor, const Sheet& sheet) {
     QTextBlockFormat centred;
     centred.setAlignment(Qt::AlignHCenter);
@@ -259,8 +260,9 @@ std::unique_ptr<QTextDocument> buildDocument(const Sheet& sheet, const Paginatio
             for (const SheetRow& row : t.rows)
                 table.kinds.push_back(row.kind);
             insertBlockBeforeTable(cursor);
-            insertTable(cursor, t, style, &table, rowBreaks(s, block),
-                        [&pages, s, block](int row) { return pages.newPage({s, block, row}); });
+            insertTable(cursor, t, style, &table, rowBreaks(s, block), [&pages, s, block](int row) {
+                return pages.newPage({s, block, row});
+            });
             here.tables.push_back(std::move(table));
         }
         if (placed != nullptr) placed->push_back(std::move(here));
@@ -316,8 +318,9 @@ int pageAfter(const QTextDocument& doc, const std::vector<PlacedSection>& placed
         return pages.first;
     }
     for (const PlacedTable& t : here.tables) {
-        if (t.block == b.block)
-            return rowPages(doc, b.row == 0 ? std::pair{t.first, 0} : t.rows[static_cast<std::size_t>(b.row)], pageHeight).first;
+        if (t.block != b.block) continue;
+        const auto row = b.row == 0 ? std::pair{t.first, 0} : t.rows[static_cast<std::size_t>(b.row)];
+        return rowPages(doc, row, pageHeight).first;
     }
     return pages.first;
 }
@@ -354,7 +357,8 @@ std::optional<Mend> nextMend(const QTextDocument& doc, const std::vector<PlacedS
                              const Pagination& pagination, double pageHeight) {
     if (const int blank = blankPage(doc, pageHeight); blank >= 0) {
         for (const PageBreak& b : pagination.breaks) {
-            if (pagination.newPage(b) && pageAfter(doc, placed, b, pageHeight) == blank + 1) return Mend{b, true};
+            if (pagination.newPage(b) && pageAfter(doc, placed, b, pageHeight) == blank + 1)
+                return Mend{b, true};
         }
     }
     const PageBreaks& breaks = pagination.breaks;
@@ -389,7 +393,8 @@ std::optional<Mend> nextMend(const QTextDocument& doc, const std::vector<PlacedS
                 while (k > 0 && (t.kinds[static_cast<std::size_t>(k)] == RowKind::Note ||
                                  t.kinds[static_cast<std::size_t>(k) - 1] == RowKind::Title))
                     --k;
-                const PageBreak b = k > 0 || t.block > 0 ? PageBreak{section, t.block, k} : PageBreak{section, -1, 0};
+                const PageBreak b =
+                    k > 0 || t.block > 0 ? PageBreak{section, t.block, k} : PageBreak{section, -1, 0};
                 if (auto m = mend(b)) return m;
             }
         }
