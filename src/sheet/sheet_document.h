@@ -18,12 +18,21 @@
 #include "sheet.h"
 
 class QPagedPaintDevice;
+class QPaintDevice;
+class QSizeF;
 class QTextDocument;
 
 namespace orvane::sheet {
 
 // The sheet's document: title, header fields, the sections, the sign-off lines.
 std::unique_ptr<QTextDocument> sheetDocument(const Sheet& sheet);
+
+// The same, laid out on `device` in pages of `pageSize` (its pixels), with page breaks of its own so
+// that no table row is split over two pages: a row that does not fit moves whole to the next page,
+// under the table's column titles, a note row with the row above it, a group title with the row
+// below it, the sign-off table whole, and a section heading with the first line or row below it.
+// Only a row taller than a page is split (by Qt, under the repeated column titles).
+std::unique_ptr<QTextDocument> sheetPages(const Sheet& sheet, QPaintDevice* device, const QSizeF& pageSize);
 
 // A4 portrait with the sheet's margins.
 QPageLayout sheetPageLayout();

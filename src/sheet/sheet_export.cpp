@@ -5,9 +5,8 @@
 #include <QFileInfo>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QTextDocument>
-#include <QTextDocumentWriter>
 
+#include "odt_writer.h"
 #include "sheet_document.h"
 
 namespace orvane::sheet {
@@ -55,13 +54,7 @@ QByteArray sheetPdf(const Sheet& sheet) {
 }
 
 QByteArray sheetOdt(const Sheet& sheet) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    const std::unique_ptr<QTextDocument> doc = sheetDocument(sheet);
-    QTextDocumentWriter writer(&buffer, "odf");
-    if (!writer.write(doc.get())) return {};
-    return bytes;
+    return QByteArray::fromStdString(odtFile(sheet));
 }
 
 std::optional<QString> writeSheetPdf(const Sheet& sheet, const QString& path) {

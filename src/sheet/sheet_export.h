@@ -1,11 +1,11 @@
 #pragma once
 // The calculation sheet written to a file: PDF (A4, text selectable, its fonts embedded so that it
-// reads on a machine without them) or ODT (opens in Word, WPS and LibreOffice; it has no running page
-// header, the title block at its top names project, equipment and tag). A file is written whole
-// or not at all: the sheet is rendered in memory first and saved through QSaveFile, and a folder
-// that cannot be written gives a message and leaves no file behind.
+// reads on a machine without them) or ODT (odt_writer.h: opens in LibreOffice, WPS and Word with
+// the PDF's page, page header, faces and column widths). A file is written whole or not at all: the
+// sheet is rendered in memory first and saved through QSaveFile, and a folder that cannot be written
+// gives a message and leaves no file behind.
 //
-// Fonts need a QGuiApplication (or QApplication). A command without a display creates one on the
+// The PDF's fonts need a QGuiApplication (or QApplication). A command without a display creates one on the
 // offscreen platform: `QT_QPA_PLATFORM=offscreen`, or qputenv("QT_QPA_PLATFORM", "offscreen")
 // before the application object is made.
 
