@@ -95,9 +95,14 @@ std::vector<Cells> processRows(const std::vector<Word>& words) {
         };
         // Lines that start a row (a number under 序号) or end one (a note, a group title, the next section).
         std::vector<std::pair<double, bool>> marks;  // y, starts a numbered row
-        for (const Word* w : on) {
+        std::size_t started = 0;
+        std::vector<const Word*> byLine = on;
+        std::stable_sort(byLine.begin(), byLine.end(), [](const Word* a, const Word* b) { return a->y0 < b->y0; });
+        for (const Word* w : byLine) {
             if (w->y0 <= headerBottom + 3 || w->y0 >= bottom || column(*w) != 0) continue;
-            const bool number = !w->text.empty() && std::isdigit(static_cast<unsigned char>(w->text[0]));
+            // The next row's number, and nothing else (a wrapped note may begin with digits).
+            const bool number = w->text == std::to_string(rows.size() + started + 1);
+            if (number) ++started;
             marks.emplace_back(w->y0, number);
         }
         marks.emplace_back(bottom, false);
@@ -260,19 +265,31 @@ std::string checkRow(const Cells& row) {
     const std::string& result = row.count("结果") ? row.at("结果") : "";
     if (substituted.empty() || result.empty()) return "a cell is empty";
     if (substituted == "—") return {};  // a value looked up or typed: its source is the note
-    // A comparison: both sides computed, the relation as printed must hold.
-    if (const auto parts = splitAt(substituted, {" ≤ ", " ≥ ", " < ", " > "})) {
-        std::string left = (*parts)[0];
-        if (const auto eq = splitAt(left, {" = "})) {  // "0.1 / 1.024 = 0.09765625 ≤ 0.5282817"
-            const auto v = Arithmetic((*eq)[0]).value();
-            if (!v || !within(*v, (*eq)[2])) return "“" + left + "” does not hold";
-            left = (*eq)[2];
+    // A comparison (or a chain of them, "10 < 13.078 ≤ 22"): each side computed, each relation as
+    // printed must hold.
+    if (splitAt(substituted, {" ≤ ", " ≥ ", " < ", " > "})) {
+        std::vector<std::string> sides;
+        std::vector<std::string> relations;
+        std::string rest = substituted;
+        while (const auto parts = splitAt(rest, {" ≤ ", " ≥ ", " < ", " > "})) {
+            sides.push_back((*parts)[0]);
+            relations.push_back((*parts)[1]);
+            rest = (*parts)[2];
         }
-        const auto a = Arithmetic(left).value(), b = Arithmetic((*parts)[2]).value();
-        if (!a || !b) return "a side of the comparison is no number";
-        const std::string& r = (*parts)[1];
-        const bool holds = r == " ≤ " ? *a <= *b : r == " ≥ " ? *a >= *b : r == " < " ? *a < *b : *a > *b;
-        return holds ? std::string() : "the comparison does not hold";
+        sides.push_back(rest);
+        if (const auto eq = splitAt(sides[0], {" = "})) {  // "0.1 / 1.024 = 0.09765625 ≤ 0.5282817"
+            const auto v = Arithmetic((*eq)[0]).value();
+            if (!v || !within(*v, (*eq)[2])) return "“" + sides[0] + "” does not hold";
+            sides[0] = (*eq)[2];
+        }
+        for (std::size_t i = 0; i < relations.size(); ++i) {
+            const auto a = Arithmetic(sides[i]).value(), b = Arithmetic(sides[i + 1]).value();
+            if (!a || !b) return "a side of the comparison is no number";
+            const std::string& r = relations[i];
+            const bool holds = r == " ≤ " ? *a <= *b : r == " ≥ " ? *a >= *b : r == " < " ? *a < *b : *a > *b;
+            if (!holds) return "the comparison does not hold";
+        }
+        return {};
     }
     const auto v = Arithmetic(substituted).value();
     if (!v) return "the substitution cannot be read";
@@ -303,6 +320,8 @@ CalculationRecord calculated(const SheetCase& c) {
 TEST(SheetRecompute, EveryRowOfTheStepsFollowsFromItsPrintedNumbers) {
     const SheetCase cases[] = {
         {"air, critical", Device::SafetyValve, valve::kFullLift, {{"Combo1", "空气"}}, {}},
+        {"air, two valves, opening pressure typed", Device::SafetyValve, valve::kFullLift, {{"Combo1", "空气"}},
+         {{"Text27", "2"}, {"Text13", "0.85"}}},
         {"air, sub-critical", Device::SafetyValve, valve::kFullLift, {{"Combo1", "空气"}}, {{"Text4", "0.8"}}},
         {"steam up to 10 MPa", Device::SafetyValve, valve::kFullLift, {{"Combo1", "水蒸气"}}, {{"Text14", "5"}}},
         {"steam above 10 MPa", Device::SafetyValve, valve::kFullLift, {{"Combo1", "水蒸气"}, {"Text2", "12"}},
@@ -320,6 +339,7 @@ TEST(SheetRecompute, EveryRowOfTheStepsFollowsFromItsPrintedNumbers) {
         {"air disc, 正拱, 0.25级 above 3.5 MPa", Device::BurstingDisc, disc::kDiscTypeOptions[2],
          {{"Combo1", "空气"}, {"Combo5", "0.25级"}, {"Text2", "3"}}, {}},
         {"air disc, 反拱", Device::BurstingDisc, disc::kReverseActing, {{"Combo1", "空气"}}, {}},
+        {"air, three discs", Device::BurstingDisc, disc::kDiscTypeOptions[0], {{"Combo1", "空气"}}, {{"Text27", "3"}}},
         {"ammonia disc in fire", Device::BurstingDisc, disc::kDiscTypeOptions[0],
          {{"Combo1", "液氨"}, {"Combo2", "无保温液化气"}}, {{"Text19", "2000"}, {"Text20", "6000"}}},
         {"butane disc in fire, insulated", Device::BurstingDisc, disc::kDiscTypeOptions[0],
@@ -353,6 +373,8 @@ TEST(SheetRecompute, TheReaderTakesWhatItShouldAndRefusesTheRest) {
         {{{"代入数值", "0.1 / 1.024 = 0.09765625 ≤ 0.5282817"}, {"结果", "临界"}}, true},
         {{{"代入数值", "0.1 / 1.024 = 0.0978 ≤ 0.5282817"}, {"结果", "临界"}}, false},
         {{{"代入数值", "2.16 ≤ 2.1"}, {"结果", "合格"}}, false},
+        {{{"代入数值", "10 < 13.078 ≤ 22"}, {"结果", "A = …"}}, true},
+        {{{"代入数值", "10 < 9.5 ≤ 22"}, {"结果", "A = …"}}, false},
         {{{"代入数值", "3.14159 × 65² × sin (45 / 180 × 3.14159) / 20"}, {"结果", "469.2788"}}, true},
         {{{"代入数值", "0.84000001 2516975"}, {"结果", "0.84"}}, false},  // a number broken in two
         {{{"代入数值", "—"}, {"结果", "0.16 / 0.085"}}, true},
