@@ -254,6 +254,32 @@ TEST_F(ValveWindowTest, EveryControlCarriesItsNameAndFieldsTheCaptionOfTheirLabe
     }
 }
 
+// One conical-seat valve of 45° is too small for compressed air (d 104.88 > 80): the notice offers
+// two, each d = 104.88 / √2 = 74.16 -> 80, DN 100; Enter in the notice applies it and calculates.
+TEST_F(ValveWindowTest, TheFewestValvesThatFitAreAppliedFromTheNotice) {
+    valve::ValveWindow* w = open();
+    typeInto(w, "Combo1", "空气");
+    QTest::mouseClick(w->findChild<QRadioButton*>("Option3"), Qt::LeftButton);
+    click(w, "Command4");
+    typeInto(w, "Text25", "45");
+    click(w, "Command1");
+    QApplication::processEvents();
+    QMessageBox* box = w->openMessage();
+    ASSERT_NE(box, nullptr);
+    auto* apply = box->findChild<QPushButton*>("applyCount");
+    ASSERT_NE(apply, nullptr);
+    EXPECT_EQ(apply->text(), "采用 2 只");
+    EXPECT_EQ(box->defaultButton(), apply);
+    EXPECT_EQ(textOf(w, "Text27"), "1");  // nothing applied without the user
+    screenshot(box, "valve-more-valves");
+    QTest::keyClick(box, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(textOf(w, "Text27"), "2");
+    EXPECT_EQ(textOf(w, "Text17"), "80");
+    EXPECT_EQ(textOf(w, "Text16"), "100");
+    EXPECT_EQ(takeMessage(w), "");
+}
+
 TEST_F(ValveWindowTest, TabFollowsTheRowsOnScreen) {
     valve::ValveWindow* w = open();
     typeInto(w, "Combo1", "液氨");

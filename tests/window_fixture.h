@@ -108,7 +108,8 @@ protected:
         QMessageBox* box = window->openMessage();
         if (box == nullptr || !box->isVisible()) return {};
         const std::string text = box->text().toStdString();
-        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        QAbstractButton* close = box->button(QMessageBox::Ok);
+        QTest::mouseClick(close != nullptr ? close : box->escapeButton(), Qt::LeftButton);
         QApplication::processEvents();
         return text;
     }

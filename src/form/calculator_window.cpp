@@ -116,7 +116,9 @@ void CalculatorWindow::report(const Outcome& outcome) {
     QPushButton* apply = box->addButton(QString("采用 %1 %2").arg(count).arg(each), QMessageBox::AcceptRole);
     apply->setObjectName("applyCount");
     box->setDefaultButton(apply);
-    box->button(QMessageBox::Ok)->setText("关闭");
+    // Not "确定", which could be read as taking the offer: closing leaves the count as it is.
+    box->removeButton(box->button(QMessageBox::Ok));
+    box->setEscapeButton(box->addButton("关闭", QMessageBox::RejectRole));
     connect(apply, &QPushButton::clicked, this, [this, count] {
         form_->setText(description_.info(Field::DeviceCount).control, std::to_string(count));
         qobject_cast<QPushButton*>(form_->widget(kCalculate))->click();
