@@ -1,6 +1,7 @@
 #include "text_device.h"
 
 #include "batch/batch.h"
+#include "gb18030.h"
 
 namespace orvane::cli {
 
@@ -30,7 +31,7 @@ TextEncoding detectEncoding(QIODevice& device) {
     if (!device.seek(0))
         throw batch::BadTable("the table cannot be read twice: " + device.errorString().toStdString());
     if (isUtf8) return TextEncoding::Utf8;
-    if (!QStringDecoder("GB18030").isValid()) {
+    if (!Gb18030Decoder::available()) {
         throw batch::BadTable(
             "the table is not UTF-8 text, and this build of Qt cannot decode GB18030: save it as "
             "CSV UTF-8");
@@ -39,7 +40,7 @@ TextEncoding detectEncoding(QIODevice& device) {
 }
 
 DeviceInput::DeviceInput(QIODevice& device, TextEncoding encoding) : device_(device) {
-    if (encoding == TextEncoding::Gb18030) decoder_.emplace("GB18030");
+    if (encoding == TextEncoding::Gb18030) decoder_.emplace();
 }
 
 DeviceInput::int_type DeviceInput::underflow() {

@@ -9,9 +9,12 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "bundled_fonts.h"
+#include "case_argument.h"
 #include "cli/command_line.h"
 #include "cover_window.h"
 #include "sheet_command.h"
+#include "windows_console.h"
 #include "engine/quantities.h"
 
 namespace {
@@ -52,6 +55,7 @@ int main(int argc, char* argv[]) {
         // The sheet needs fonts, so a GUI application, but no display.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         const QGuiApplication app(argc, argv);
+        orvane::shell::loadBundledFonts(orvane::shell::bundledFontFolder());
         return orvane::shell::sheetCommand(QGuiApplication::arguments());
     }
     if (argc > 1 && orvane::cli::isCommand(argv[1])) {
@@ -68,11 +72,14 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Orvane");
     QApplication::setDesktopFileName("orvane");
+    orvane::shell::releaseOwnConsole();
+    orvane::shell::loadBundledFonts(orvane::shell::bundledFontFolder());
 
     orvane::ProgramValues shared;
     orvane::shell::CoverWindow cover(shared);
     QuitWhenPainted quitWhenPainted;
     if (qEnvironmentVariableIsSet("ORVANE_QUIT_WHEN_SHOWN")) cover.installEventFilter(&quitWhenPainted);
     cover.show();
+    orvane::shell::openCaseOfArguments(cover, QApplication::arguments());
     return QApplication::exec();
 }
