@@ -13,25 +13,42 @@ bool within(unsigned char c, unsigned char low, unsigned char high) {
 }
 
 #ifdef _WIN32
+// GB18030 is code page 54936. A system without it (Wine 8) still has 936, GBK, the two-byte part of
+// GB18030 that a spreadsheet on Chinese Windows saves in: four-byte sequences are then refused.
 constexpr UINT kCodePageGb18030 = 54936;
+constexpr UINT kCodePageGbk = 936;
+
+UINT windowsGbCodePage() {
+    static const UINT page = IsValidCodePage(kCodePageGb18030) != 0 ? kCodePageGb18030 : kCodePageGbk;
+    return page;
+}
 
 bool windowsHasGb18030() {
-    return IsValidCodePage(kCodePageGb18030) != 0;
+    return IsValidCodePage(windowsGbCodePage()) != 0;
+}
+
+bool windowsHasFourByteGb18030() {
+    return windowsGbCodePage() == kCodePageGb18030;
 }
 
 // Whole GB18030 sequences to text through the system's converter; nullopt when it refuses them.
 std::optional<QString> windowsDecodeGb18030(QByteArrayView bytes) {
     if (bytes.isEmpty()) return QString();
+    const UINT page = windowsGbCodePage();
     const int inSize = static_cast<int>(bytes.size());
-    const int n = MultiByteToWideChar(kCodePageGb18030, MB_ERR_INVALID_CHARS, bytes.data(), inSize, nullptr, 0);
+    const int n = MultiByteToWideChar(page, MB_ERR_INVALID_CHARS, bytes.data(), inSize, nullptr, 0);
     if (n <= 0) return std::nullopt;
     std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    if (MultiByteToWideChar(kCodePageGb18030, MB_ERR_INVALID_CHARS, bytes.data(), inSize, wide.data(), n) != n)
+    if (MultiByteToWideChar(page, MB_ERR_INVALID_CHARS, bytes.data(), inSize, wide.data(), n) != n)
         return std::nullopt;
     return QString::fromWCharArray(wide.data(), n);
 }
 #else
 bool windowsHasGb18030() {
+    return false;
+}
+
+bool windowsHasFourByteGb18030() {
     return false;
 }
 
@@ -77,6 +94,10 @@ Gb18030Decoder::Gb18030Decoder() {
 
 bool Gb18030Decoder::available() {
     return QStringDecoder("GB18030").isValid() || windowsHasGb18030();
+}
+
+bool Gb18030Decoder::decodesFourByteSequences() {
+    return QStringDecoder("GB18030").isValid() || windowsHasFourByteGb18030();
 }
 
 QString Gb18030Decoder::decode(QByteArrayView bytes) {

@@ -1,7 +1,7 @@
 #pragma once
 // GB18030, what a spreadsheet on Chinese Windows saves as "CSV", decoded chunk by chunk. Qt decodes it
 // where it has ICU (Debian's Qt); a Qt without ICU (the Windows build) decodes it through the system's
-// code page 54936.
+// code page 54936, or 936 (GBK, two-byte sequences only) where the system lacks 54936 (Wine).
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -28,6 +28,8 @@ class Gb18030Decoder {
 
     // Whether this system decodes GB18030 at all.
     static bool available();
+    // Whether it decodes the four-byte sequences too (characters beyond GBK), not only GBK.
+    static bool decodesFourByteSequences();
 
     // The text of `bytes`; a sequence cut off at their end is completed by the next call's bytes.
     QString decode(QByteArrayView bytes);
