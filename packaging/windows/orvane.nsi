@@ -3,7 +3,7 @@
 ;            -DDLLS_NSH=<Delete lines of its DLLs> -DOUTFILE=<setup.exe> orvane.nsi
 ; Installs for the current user, without administrator rights, into %LOCALAPPDATA%\Programs\Orvane:
 ; the program folder, a Start-menu entry, the .orvane file association and an uninstaller.
-Unicode true
+Target amd64-unicode  ; a 64-bit installer for a 64-bit program (runs on 64-bit Wine alone)
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 
@@ -36,6 +36,7 @@ VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "ProductName" "${TITLE}"
 VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "FileDescription" "${TITLE} 安装程序"
 VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "LegalCopyright" "Orvane"
 
 Section "Orvane"
     SetShellVarContext current
