@@ -76,11 +76,13 @@ TEST_F(CaseArgumentWindowTest, AFileThatIsNoCaseOpensNoCalculator) {
     EXPECT_EQ(cover->discWindow(), nullptr);
 }
 
-TEST(BundledFonts, LoadsTheFacesOfTheirFolder) {
+TEST(BundledFonts, LoadsTheFacesOfTheirFolderWhateverItsName) {
     QTemporaryDir dir;
-    ASSERT_TRUE(QFile::copy(ORVANE_TEST_FONT, dir.filePath("DejaVuSans.ttf")));
-    QFile(dir.filePath("LICENSE")).open(QIODevice::WriteOnly);  // no face: passed over
-    EXPECT_EQ(loadBundledFonts(dir.path()), QStringList{"DejaVu Sans"});
+    const QString folder = dir.filePath("程序 文件/fonts");  // not in every Windows code page
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(QFile::copy(ORVANE_TEST_FONT, folder + "/DejaVuSans.ttf"));
+    QFile(folder + "/LICENSE").open(QIODevice::WriteOnly);  // no face: passed over
+    EXPECT_EQ(loadBundledFonts(folder), QStringList{"DejaVu Sans"});
     EXPECT_EQ(loadBundledFonts(dir.filePath("no such folder")), QStringList());
 }
 

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFontDatabase>
 
 namespace orvane::shell {
@@ -14,7 +15,11 @@ QStringList loadBundledFonts(const QString& folder) {
     QStringList families;
     const QDir dir(folder);
     for (const QString& name : dir.entryList({"*.ttf", "*.ttc", "*.otf"}, QDir::Files, QDir::Name)) {
-        const int id = QFontDatabase::addApplicationFont(dir.filePath(name));
+        // Given as bytes, not as a path: a font engine may open a path only in the system's code page,
+        // and the program's folder may have Chinese characters in its name.
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::ReadOnly)) continue;
+        const int id = QFontDatabase::addApplicationFontFromData(file.readAll());
         if (id >= 0) families += QFontDatabase::applicationFontFamilies(id);
     }
     return families;
