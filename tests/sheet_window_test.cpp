@@ -241,14 +241,16 @@ TEST_F(SheetWindowTest, HeaderFieldsAreRememberedAndExportsWriteTheSheetOfTheWin
     click(sheet, "print");
     auto* dialog = sheet->findChild<QPrintDialog*>();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
+#ifndef Q_OS_WIN  // Windows shows its own print dialog, with no Qt widgets in it to look at
+    EXPECT_TRUE(dialog->isVisible());
     QStringList printers;
     for (QComboBox* c : dialog->findChildren<QComboBox*>()) {
         for (int i = 0; i < c->count(); ++i)
             printers << c->itemText(i);
     }
     EXPECT_TRUE(printers.filter("PDF").size() > 0) << printers.join(", ").toStdString();
+#endif
     dialog->reject();
     sheet->close();
 

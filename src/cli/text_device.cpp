@@ -1,6 +1,7 @@
 #include "text_device.h"
 
 #include "batch/batch.h"
+#include "gb18030.h"
 
 namespace orvane::cli {
 
@@ -29,14 +30,16 @@ TextEncoding detectEncoding(QIODevice& device) {
     if (!device.seek(0))
         throw batch::BadTable("the table cannot be read twice: %1", {device.errorString().toStdString()});
     if (isUtf8) return TextEncoding::Utf8;
-    if (!QStringDecoder("GB18030").isValid()) {
-        throw batch::BadTable("the table is not UTF-8 text, and this build of Qt cannot decode GB18030: save it as CSV UTF-8");
+    if (!Gb18030Decoder::available()) {
+        throw batch::BadTable(
+            "the table is not UTF-8 text, and this build of Qt cannot decode GB18030: save it as "
+            "CSV UTF-8");
     }
     return TextEncoding::Gb18030;
 }
 
 DeviceInput::DeviceInput(QIODevice& device, TextEncoding encoding) : device_(device) {
-    if (encoding == TextEncoding::Gb18030) decoder_.emplace("GB18030");
+    if (encoding == TextEncoding::Gb18030) decoder_.emplace();
 }
 
 DeviceInput::int_type DeviceInput::underflow() {

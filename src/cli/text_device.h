@@ -9,6 +9,8 @@
 #include <optional>
 #include <streambuf>
 
+#include "gb18030.h"
+
 namespace orvane::cli {
 
 enum class TextEncoding { Utf8, Gb18030 };
@@ -29,7 +31,7 @@ class DeviceInput final : public std::streambuf {
 
   private:
     QIODevice& device_;
-    std::optional<QStringDecoder> decoder_;
+    std::optional<Gb18030Decoder> decoder_;
     QByteArray raw_;
     QByteArray text_;
 };

@@ -9,10 +9,13 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "bundled_fonts.h"
+#include "case_argument.h"
 #include "cli/command_line.h"
 #include "cli/translations.h"
 #include "cover_window.h"
 #include "sheet_command.h"
+#include "windows_console.h"
 #include "engine/quantities.h"
 
 namespace {
@@ -74,6 +77,7 @@ int main(int argc, char* argv[]) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
         orvane::cli::installTranslations(app);
+        orvane::shell::loadBundledFonts(orvane::shell::bundledFontFolder());
         return orvane::shell::sheetCommand(QGuiApplication::arguments());
     }
     if (argc > 1 && orvane::cli::isCommand(argv[1])) {
@@ -90,11 +94,14 @@ int main(int argc, char* argv[]) {
     qInstallMessageHandler(qtMessages);
     QApplication::setApplicationName("Orvane");
     QApplication::setDesktopFileName("orvane");
+    orvane::shell::releaseOwnConsole();
+    orvane::shell::loadBundledFonts(orvane::shell::bundledFontFolder());
 
     orvane::ProgramValues shared;
     orvane::shell::CoverWindow cover(shared);
     QuitWhenPainted quitWhenPainted;
     if (qEnvironmentVariableIsSet("ORVANE_QUIT_WHEN_SHOWN")) cover.installEventFilter(&quitWhenPainted);
     cover.show();
+    orvane::shell::openCaseOfArguments(cover, QApplication::arguments());
     return QApplication::exec();
 }
