@@ -2,6 +2,7 @@
 // in a freshly opened window. Expected results are the known cases of the calculator tests, or
 // follow from them by the physical relation named beside them.
 #include "batch/batch.h"
+#include "engine/number_text.h"
 
 #include <gtest/gtest.h>
 
@@ -301,6 +302,30 @@ TEST(SizeTable, CarriesNothingFromOneRowToTheNext) {
         const std::string after = sizeText(device, header + ammonia + air, {.defaults = true, .keys = true}).table;
         EXPECT_EQ(after.substr(after.rfind("空气")), alone.substr(alone.rfind("空气")));
     }
+}
+
+// The opening pressure and the number of valves as columns, by caption: W is all the valves', the
+// area each one's, half as large for two as for one; a pressure outside its bounds refuses the row.
+TEST(SizeTable, TakesTheOpeningPressureAndTheNumberOfValves) {
+    const std::string in =
+        "安全阀型式,介  质,介质类型,工作压力 MPa,设计压力 MPa,泄放侧压力MPa,设计温度 ℃,进气口内径mm,进气流速 m/s,"
+        "数量（只）,开启压力 MPa\n"
+        "全 启 式,空气,压缩气或蒸气,0.8,0.88,0.1,50,80,15,1,0.85\n"
+        "全 启 式,空气,压缩气或蒸气,0.8,0.88,0.1,50,80,15,2,0.85\n"
+        "全 启 式,空气,压缩气或蒸气,0.8,0.88,0.1,50,80,15,,\n"
+        "全 启 式,空气,压缩气或蒸气,0.8,0.88,0.1,50,80,15,1,0.9\n";
+    const Records rows = readAll(sizeText(Device::SafetyValve, in).table);
+    ASSERT_EQ(rows.size(), 5u);
+    const std::size_t W = 11, A = 12, pSet = 16, status = 17;
+    EXPECT_EQ(rows[1][W], rows[2][W]);
+    EXPECT_NEAR(readNumber(rows[1][A]), 2 * readNumber(rows[2][A]), 2e-4);  // to the digits written
+    EXPECT_EQ(rows[1][pSet], "0.85");
+    EXPECT_EQ(rows[2][status], "完成");
+    EXPECT_EQ(rows[3][pSet], "0.840000012516975");  // blank: 1.05 × 0.8, one valve
+    EXPECT_EQ(rows[3][W], "3040.586");
+    EXPECT_EQ(rows[4][status],
+              "开启压力超出范围：输入的开启压力 0.9 MPa 高于设计压力 0.88 MPa。 开启压力须不低于工作压力 0.8 MPa、"
+              "不高于设计压力 0.88 MPa；清空此栏则取工作压力的 1.05 倍。");
 }
 
 TEST(SizeTable, RefusesTablesWithoutAHeaderOrWithTextThatIsNoCsv) {

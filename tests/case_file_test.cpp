@@ -121,6 +121,10 @@ TEST(CaseRoundTrip, ValveCasesCalculateTheSameAfterOpening) {
                 {"Text25", "45"}},
          {"459.8516", "158.659", "37.7946355874799", "50", "50", "1.68954547047615"}},
         {"typed relief capacity", "", kAir, {{"Text7", "1000"}}, {"1000", "185.4492", "15.3662457435997", "20", "32", "0.840000012516975"}},
+        // Two valves, the opening pressure typed: P = 1.1 × 0.85 + 0.1 = 1.035; 500 kg/h each:
+        // A = 500 / (0.076 × 356 × 0.65 × 1.035 × √(28.96 / 323)) = 91.73915, d = 10.80768 -> 20, DN 32.
+        {"two valves, opening pressure typed", "", kAir, {{"Text7", "1000"}, {"Text27", "2"}, {"Text13", "0.85"}},
+         {"1000", "91.73915", "10.8076828744283", "20", "32", "0.85"}},
     };
     for (const RoundTrip& c : cases) roundTrip<valve::ValveQuantities>(Device::SafetyValve, c);
 }

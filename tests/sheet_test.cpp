@@ -137,6 +137,24 @@ TEST_F(ValveSheet, CompressedAirFromTheRecordOfItsCalculation) {
     EXPECT_EQ(s.signOff[0].role + s.signOff[0].signature.name + s.signOff[2].role, "设计张三审核");
 }
 
+// Two valves with the opening pressure typed: W, n and W / n, the figures of each valve, the set
+// pressure marked the user's and checked against both bounds.
+TEST_F(ValveSheet, SeveralValvesAndATypedOpeningPressure) {
+    ASSERT_TRUE(isDone(calculate({{"Combo1", "空气"}}, {{"Text27", "2"}, {"Text13", "0.84"}})));
+    const Sheet s = sheet();
+    EXPECT_EQ(row(s, "2 设计条件", "数量（只）"), (Row{"数量（只）", "2", ""}));
+    // 0.00283 × 11.19179 × 15 × 80² = 3040.586, shared by two: 1520.293 each.
+    EXPECT_TRUE(holds(s, "4 计算过程", {"每只的泄放量", "W_1", "W_1 = W / n", "3040.586 / 2", "1520.293", "kg/h"}));
+    EXPECT_TRUE(holds(s, "4 计算过程", {"开启压力", "p_set", "p_set 为输入值", "—", "0.84", "MPa"}));
+    const std::string r = "5 结果与校核";
+    EXPECT_EQ(row(s, r, "安全泄放量"), (Row{"安全泄放量", "3040.586", "kg/h"}));
+    EXPECT_EQ(row(s, r, "数量 n"), (Row{"数量 n", "2", "只"}));
+    EXPECT_EQ(row(s, r, "安全泄放面积（每只）").at(1), "281.9372");  // 563.8745 / 2
+    EXPECT_EQ(row(s, r, "开启压力（用户输入）").at(1), "0.84");
+    EXPECT_TRUE(holds(s, r, {"开启压力不低于工作压力", "p_set ≥ p_w", "0.84 ≥ 0.8 MPa", "合格"}));
+    EXPECT_TRUE(holds(s, r, {"开启压力不高于设计压力", "p_set ≤ Pd", "0.84 ≤ 0.88 MPa", "合格"}));
+}
+
 TEST_F(ValveSheet, ATypedCapacityAndAnOverwrittenPropertyAreSaidToBeTheUsers) {
     ASSERT_TRUE(isDone(calculate({{"Combo1", "空气"}}, {{"Text7", "5000.0"}, {"Text10", "350"}})));
     const Sheet s = sheet();
