@@ -586,7 +586,10 @@ CalculationRecord sizeOnce(const Case& c, ProgramValues& shared, Detail detail) 
 }
 
 std::string sizeEach(const CalculationRecord& r) {
-    const auto text = [&r](Field f) { return r.result(f) != nullptr ? r.result(f)->text : std::string(); };
+    const auto text = [&r](Field f) {
+        const RecordResult* result = r.result(f);
+        return result != nullptr ? result->text : std::string();
+    };
     return "每片口径 " + writeRounded(readNumber(text(Field::Bore)), 4) + " mm，DN " + text(Field::NominalSize);
 }
 

@@ -50,7 +50,11 @@ std::string render(const Term::Node& n);
 std::string operand(const Term::Node& child, int outer, bool right) {
     const int inner = precedence(child);
     const bool bracket = inner < outer || (right && inner == outer && outer < 3);
-    return bracket ? "(" + render(child) + ")" : render(child);
+    if (!bracket) return render(child);
+    std::string text(1, '(');  // appended, not "(" + ...: GCC 12 at -O3 warns of an overlap that is not there
+    text += render(child);
+    text += ')';
+    return text;
 }
 
 std::string render(const Term::Node& n) {
@@ -62,7 +66,12 @@ std::string render(const Term::Node& n) {
         case Kind::Div: return operand(*n.a, 2, false) + " / " + operand(*n.b, 2, true);
         case Kind::Pow: return operand(*n.a, 4, false) + "^" + operand(*n.b, 4, false);
         case Kind::Square: return operand(*n.a, 4, false) + "²";
-        case Kind::Sqrt: return "√(" + render(*n.a) + ")";
+        case Kind::Sqrt: {
+            std::string text = "√(";
+            text += render(*n.a);
+            text += ')';
+            return text;
+        }
         case Kind::Sin: return "sin " + operand(*n.a, 4, false);
     }
     return {};

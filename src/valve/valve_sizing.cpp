@@ -323,7 +323,10 @@ std::variant<Real, Notice> setPressure(Sizing& s, bool typed, float Pw, float Pd
 }
 
 std::string sizeEach(const CalculationRecord& r) {
-    const auto text = [&r](Field f) { return r.result(f) != nullptr ? r.result(f)->text : std::string(); };
+    const auto text = [&r](Field f) {
+        const RecordResult* result = r.result(f);
+        return result != nullptr ? result->text : std::string();
+    };
     return "每只喉径 " + writeRounded(readNumber(text(Field::ThroatDiameter)), 4) + " mm，标准喉径 " +
            text(Field::StandardThroat) + " mm，DN " + text(Field::NominalSize);
 }
