@@ -27,6 +27,7 @@
 #include "form/qt_texts.h"
 #include "form/window_case.h"
 #include "help_text.h"
+#include "media/media_dialog.h"
 
 namespace orvane::casefile {
 
@@ -80,6 +81,10 @@ void CaseMenu::buildMenus() {
     file->addAction("返回(&X)", &window_, &QWidget::hide);
 
     edit->addAction("复制结果(&C)", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this, &CaseMenu::copyResults);
+    edit->addSeparator();
+    edit->addAction("介质物性库(&M)…", this, [this] { media::openMediaDialog(&window_); })->setObjectName("mediaLibrary");
+    // The medium list offers the user's media after the built-in ones, as the library changes.
+    if (auto* list = window_.findChild<QComboBox*>("Combo1", Qt::FindDirectChildrenOnly)) media::followUserMedia(list);
 
     help->addAction("使用说明(&H)", QKeySequence(Qt::Key_F1), this, [this] {
         auto* dialog = new QDialog(&window_);

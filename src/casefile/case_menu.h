@@ -1,6 +1,7 @@
 #pragma once
 // The menus of a calculator window: case files (new, open, save, save as, recent cases), the
-// calculation sheet, return; copying the results; the guide and the about box. The window title
+// calculation sheet, return; copying the results and the medium library; the guide and the about
+// box. The window title
 // names the case file and shows "*" while the window differs from the case as last saved, opened
 // or begun: the window's state, captured afresh, is compared with the case; edits only prompt the
 // comparison. Closing, new or open over unsaved changes asks 保存 / 不保存 / 取消.
