@@ -50,11 +50,12 @@ TEST(UserMediumRead, RefusesEachFaultNamingTheField) {
     };
     const Row rows[] = {
         {"empty name", [](MediumTexts& t) { t.name = "\u3000 "; }, "“名称”不能为空。"},
-        {"catalogue name", [](MediumTexts& t) { t.name = " 空气"; }, "“名称”“空气”是内置介质的名称，用户介质须另取名称。"},
-        {"list item", [](MediumTexts& t) { t.name = "丁二烯"; }, "“名称”“丁二烯”是内置介质的名称，用户介质须另取名称。"},
-        {"entry off the list", [](MediumTexts& t) { t.name = "环氧乙烷"; }, "“名称”“环氧乙烷”是内置介质的名称，用户介质须另取名称。"},
-        {"taken", [](MediumTexts& t) { t.name = "R134a "; }, "“名称”“R134a”已有，每个介质的名称只能用一次。"},
-        {"too long", [](MediumTexts& t) { t.name = "一二三四五六七八九十一二三"; }, "“名称”不能超过 12 个字（现为 13 个字）。"},
+        {"catalogue name", [](MediumTexts& t) { t.name = " 空气"; }, "名称“空气”是内置介质的名称，用户介质须另取名称。"},
+        {"list item", [](MediumTexts& t) { t.name = "丁二烯"; }, "名称“丁二烯”是内置介质的名称，用户介质须另取名称。"},
+        {"entry off the list", [](MediumTexts& t) { t.name = "环氧乙烷"; }, "名称“环氧乙烷”是内置介质的名称，用户介质须另取名称。"},
+        {"taken", [](MediumTexts& t) { t.name = "R134a "; }, "名称“R134a”已有，每个介质的名称只能用一次。"},
+        {"too wide", [](MediumTexts& t) { t.name = "液化石油气AB1"; },
+         "“名称”太长：最多 6 个汉字或 12 个字母、数字（窗口的介质列表只显示得下这么多）。"},
         {"phase", [](MediumTexts& t) { t.phase = "固体"; }, "“形态”应为“气体”、“饱和气”或“液体”（现为“固体”）。"},
         {"no number", [](MediumTexts& t) { t.values[0] = "2,000"; }, "“分子量 M”的内容“2,000”不是数值。"},
         {"zero M", [](MediumTexts& t) { t.values[0] = "0"; }, "“分子量 M”须大于 0（现为“0”）。"},

@@ -125,6 +125,9 @@ MediaDialog::MediaDialog(QWidget* parent)
     table_->setColumnCount(static_cast<int>(columnTitles().size()));
     table_->setHorizontalHeaderLabels(columnTitles());
     table_->verticalHeader()->setVisible(false);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
+    table_->horizontalHeader()->setStretchLastSection(true);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -143,21 +146,28 @@ MediaDialog::MediaDialog(QWidget* parent)
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Save)->setText("保存");
     buttons->button(QDialogButtonBox::Cancel)->setText("取消");
-    buttons->addButton(add, QDialogButtonBox::ActionRole);
-    buttons->addButton(edit_, QDialogButtonBox::ActionRole);
-    buttons->addButton(delete_, QDialogButtonBox::ActionRole);
-    // Enter in the table opens no save: only the button saves.
-    buttons->button(QDialogButtonBox::Save)->setAutoDefault(false);
     connect(buttons->button(QDialogButtonBox::Save), &QPushButton::clicked, this, [this] {
         if (save()) QDialog::accept();
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // Enter saves nothing: only the button does.
+    for (QPushButton* b : {add, edit_, delete_, buttons->button(QDialogButtonBox::Save), buttons->button(QDialogButtonBox::Cancel)}) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
+    // Editing on the left, saving on the right.
+    auto* row = new QHBoxLayout;
+    row->addWidget(add);
+    row->addWidget(edit_);
+    row->addWidget(delete_);
+    row->addStretch(1);
+    row->addWidget(buttons);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(fault_);
     layout->addWidget(about);
     layout->addWidget(table_, 1);
-    layout->addWidget(buttons);
+    layout->addLayout(row);
     fillTable();
     resize(980, 620);
 }
@@ -288,7 +298,9 @@ MediumEntryDialog::MediumEntryDialog(QWidget* parent, const UserMedium* editing,
     auto* form = new QFormLayout;
     name_->setObjectName("name");
     name_->setText(q(texts.name));
-    name_->setToolTip(QString("介质的名称，最多 %1 个字；不能与内置介质或其他用户介质同名。").arg(kNameLength));
+    name_->setToolTip(QString("介质的名称，最多 %1 个汉字或 %2 个字母、数字；不能与内置介质或其他用户介质同名。")
+                          .arg(kNameColumns / 2)
+                          .arg(kNameColumns));
     form->addRow("名称", name_);
     phase_->setObjectName("phase");
     for (std::string_view p : kPhases) phase_->addItem(q(p));
@@ -372,7 +384,7 @@ void MediumEntryDialog::accept() {
         fault_->setText(q(read.fault));
         fault_->show();
         // The field the message names takes the focus.
-        QWidget* named = name_;
+        QWidget* named = name_;  // the name's messages begin with "名称" or "“名称”"
         for (Property p : kProperties) {
             if (read.fault.starts_with("“" + std::string(caption(p)) + "”")) named = values_[index(p)];
         }

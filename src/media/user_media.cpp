@@ -47,9 +47,16 @@ std::string trimmed(std::string_view s) {
     return std::string(s);
 }
 
-std::size_t characters(std::string_view utf8) {
-    return static_cast<std::size_t>(
-        std::ranges::count_if(utf8, [](char c) { return (static_cast<unsigned char>(c) & 0xC0u) != 0x80u; }));
+// The width of a name in the medium list, in halves of a Chinese character: a character from U+1000
+// on (Chinese, full-width forms) counts 2, any other 1.
+std::size_t columns(std::string_view utf8) {
+    std::size_t n = 0;
+    for (char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte & 0xC0u) == 0x80u) continue;  // continues a character
+        n += byte >= 0xE1u ? 2 : 1;
+    }
+    return n;
 }
 
 std::string quoted(std::string_view s) { return "“" + std::string(s) + "”"; }
@@ -112,12 +119,13 @@ MediumRead readMedium(const MediumTexts& texts, std::span<const std::string> tak
     if (std::ranges::any_of(m.name, [](char c) { return static_cast<unsigned char>(c) < 0x20u || c == 0x7F; })) {
         return refuse("“名称”不能含换行、制表符等控制字符。");
     }
-    if (const std::size_t n = characters(m.name); n > kNameLength) {
-        return refuse("“名称”不能超过 " + std::to_string(kNameLength) + " 个字（现为 " + std::to_string(n) + " 个字）。");
+    if (columns(m.name) > kNameColumns) {
+        return refuse("“名称”太长：最多 " + std::to_string(kNameColumns / 2) + " 个汉字或 " + std::to_string(kNameColumns) +
+                      " 个字母、数字（窗口的介质列表只显示得下这么多）。");
     }
-    if (isBuiltInMedium(m.name)) return refuse("“名称”" + quoted(m.name) + "是内置介质的名称，用户介质须另取名称。");
+    if (isBuiltInMedium(m.name)) return refuse("名称" + quoted(m.name) + "是内置介质的名称，用户介质须另取名称。");
     if (std::ranges::find(taken, m.name) != taken.end()) {
-        return refuse("“名称”" + quoted(m.name) + "已有，每个介质的名称只能用一次。");
+        return refuse("名称" + quoted(m.name) + "已有，每个介质的名称只能用一次。");
     }
     const auto phase = std::ranges::find(kPhases, trimmed(texts.phase));
     if (phase == kPhases.end()) {

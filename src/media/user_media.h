@@ -30,8 +30,9 @@ std::string_view unit(Property p);
 std::string_view key(Property p);
 
 inline constexpr std::array<std::string_view, 3> kPhases = {kPhaseGas, kPhaseSaturated, kPhaseLiquid};
-// The longest name, in characters.
-inline constexpr std::size_t kNameLength = 12;
+// The widest name, in halves of a Chinese character: what the windows' medium lists show whole
+// (6 Chinese characters take 72 of the list field's 78 pixels).
+inline constexpr std::size_t kNameColumns = 12;
 
 struct UserMedium {
     std::string name;
@@ -60,7 +61,7 @@ struct MediumRead {
     std::optional<UserMedium> medium;
     std::string fault;
 };
-// Reads and checks `texts`: the name trimmed, non-empty, at most kNameLength characters, no
+// Reads and checks `texts`: the name trimmed, non-empty, at most kNameColumns wide, no
 // built-in name, none of `taken`; the phase one of kPhases; each number wholly a number, above 0
 // (k above 1), and within the range a single holds; C computed from k needs k.
 MediumRead readMedium(const MediumTexts& texts, std::span<const std::string> taken);
