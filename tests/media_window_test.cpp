@@ -171,9 +171,16 @@ TEST_F(MediaWindowTest, AddEditDeleteSaveAndBothListsFollow) {
     offered.pop_back();
     EXPECT_EQ(items(valve), offered);
     EXPECT_EQ(textOf(valve, "Combo1"), "氩气");
-    EXPECT_EQ(textOf(valve, "Text11"), "39.95");  // until input parameters is pressed again
+    // The valve window shows argon's M of before: no result is computed from it, input parameters
+    // takes the new one.
+    EXPECT_TRUE(shown(valve, "Shape1"));
+    click(valve, "Command1");
+    EXPECT_EQ(takeMessage(valve), "输入参数项的结果与输入不符：案例中“M=”为“39.95”，按案例的输入重新得出为“39.948”。\n"
+                                  "请先按“输入参数项”，再按“计     算”。");
+    EXPECT_EQ(textOf(valve, "Text7"), "");
     click(valve, "Command4");
     EXPECT_EQ(textOf(valve, "Text11"), "39.948");
+    EXPECT_FALSE(shown(valve, "Shape1"));
 }
 
 TEST_F(MediaWindowTest, ABuiltInNameIsRefusedAndEscClosesWithoutSaving) {

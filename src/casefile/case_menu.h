@@ -64,6 +64,10 @@ private:
     void openWithDialog();
     bool saveAs();
     void showFault(const QString& title, const QString& message);
+    // After the user's medium library changed: a value input parameters took from it (or derived
+    // from one it prescribed) that it now gives otherwise lights the lamp, and Calculate names it
+    // and asks for input parameters first.
+    void checkUserMedia();
     Restored restoreCase(const CaseData& data, bool withProgramValues);
 
     CalculatorWindow& window_;
