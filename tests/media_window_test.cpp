@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QPointer>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -116,7 +117,7 @@ TEST_F(MediaWindowTest, AddEditDeleteSaveAndBothListsFollow) {
     valve::ValveWindow* valve = openValve();
     click(cover.get(), "Command2");
     disc::DiscWindow* disc = cover->discWindow();
-    media::MediaDialog* dialog = openLibrary(valve);
+    QPointer<media::MediaDialog> dialog = openLibrary(valve);
     ASSERT_NE(dialog, nullptr);
 
     // Argon with C from k: 520 √(1.67 × (2 / 2.67)^(2.67 / 0.67)) = 377.864.
@@ -135,7 +136,7 @@ TEST_F(MediaWindowTest, AddEditDeleteSaveAndBothListsFollow) {
     screenshot(dialog, "media-dialog");
     EXPECT_EQ(items(valve), kBuiltIn);  // nothing is offered before it is saved
     button(dialog, QDialogButtonBox::Save);
-    EXPECT_FALSE(dialog != nullptr && dialog->isVisible());
+    EXPECT_TRUE(dialog.isNull());  // saved and closed
 
     std::vector<std::string> offered = kBuiltIn;
     offered.insert(offered.end(), {"氩气", "R134a"});
@@ -184,7 +185,7 @@ TEST_F(MediaWindowTest, AddEditDeleteSaveAndBothListsFollow) {
 }
 
 TEST_F(MediaWindowTest, ABuiltInNameIsRefusedAndEscClosesWithoutSaving) {
-    media::MediaDialog* dialog = openLibrary(openValve());
+    QPointer<media::MediaDialog> dialog = openLibrary(openValve());
     ASSERT_NE(dialog, nullptr);
     QDialog* entry = add(dialog, {{"name", "液化气"}, {"k", "1.13"}});
     ASSERT_NE(entry, nullptr);
@@ -198,7 +199,7 @@ TEST_F(MediaWindowTest, ABuiltInNameIsRefusedAndEscClosesWithoutSaving) {
 
     QTest::keyClick(dialog, Qt::Key_Escape);
     QApplication::processEvents();
-    EXPECT_FALSE(dialog != nullptr && dialog->isVisible());
+    EXPECT_TRUE(dialog.isNull());
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_TRUE(UserMediaStore::instance().media().empty());
 }
