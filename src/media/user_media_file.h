@@ -12,7 +12,7 @@
 //
 // A property left out (or an empty text) is no value; C is left out when "C_from_k" is true. Keys
 // the program does not know are ignored. Reading refuses the whole file, with a Chinese message
-// naming what is wrong, when one thing in it is: a damaged file is never taken in part. Writing
+// naming what is wrong, when one thing in it is: a damaged file is never half read. Writing
 // replaces the file whole or not at all. Qt Core only.
 
 #include <QByteArray>
