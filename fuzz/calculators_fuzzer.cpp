@@ -437,7 +437,8 @@ void checkProperties(const WindowUnderTest& w, const CalculatorMemory& memory, c
         if (now.empty()) continue;
         const std::optional<orvane::Written>& written = memory.written[indexOf(f)];
         if (written && written->text == now) {
-            if (written->source != Source::Catalogue || written->origin != medium) {
+            const bool library = written->source == Source::Catalogue || written->source == Source::UserLibrary;
+            if (!library || written->origin != medium) {
                 fail("%s input parameters: %s \"%s\" is not the catalogue's for \"%s\"", w.name,
                      w.description.caption(f).c_str(), now.c_str(), printable(medium).c_str());
             }

@@ -19,6 +19,7 @@
 #include "disc/disc_controls.h"
 #include "disc/disc_input_rules.h"
 #include "form/memory_form.h"
+#include "media/user_media.h"
 #include "valve/valve_controls.h"
 #include "valve/valve_input_rules.h"
 
@@ -103,6 +104,24 @@ void roundTrip(Device device, const RoundTrip& c) {
     const Outcome again = opened.calculate();
     EXPECT_EQ(again.index(), calculated.index()) << "Calculate after opening gave another outcome";
     EXPECT_EQ(opened.results(), c.results);
+}
+
+// A property from the user's medium library is saved as the library's, for the medium named, and opens
+// as such.
+TEST(CaseUserMedia, APropertyFromTheUserLibraryKeepsItsOwner) {
+    setUserMedia(std::make_shared<const media::UserMediaLibrary>(std::vector<media::UserMedium>{
+        *media::readMedium({"氩气", "气体", {"39.95", "1.67", "", "1", "", "", ""}, true}, {}).medium}));
+    Window<valve::ValveQuantities> w(Device::SafetyValve);
+    w.type({{"Combo1", "氩气"}, {"Text2", "0.8"}});
+    w.inputParameters();
+    setUserMedia(nullptr);
+    const CaseData saved = w.captured();
+    const QJsonObject written = QJsonDocument::fromJson(caseJson(saved)).object()["written"].toObject();
+    EXPECT_EQ(written["molar_mass_kg_kmol"].toObject(),
+              (QJsonObject{{"text", "39.95"}, {"source", "user_library"}, {"medium", "氩气"}}));
+    const CaseRead read = parseCase(caseJson(saved), Device::SafetyValve);
+    ASSERT_TRUE(read.data) << read.message.toStdString();
+    EXPECT_EQ(*read.data, saved);
 }
 
 const Typing kAir = {{"Combo1", "空气"}};

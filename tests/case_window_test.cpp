@@ -121,7 +121,7 @@ TEST_F(CaseWindowTest, ARefusedFileLeavesTheWindowAsItWasAndUsable) {
         {"gbk.orvane", replaced("\"空气\"", "\"\xBF\xD5\xC6\xF8\""),
          "这不是 UTF-8 编码的文本文件：Orvane 的案例文件是 UTF-8 编码的 JSON 文本，此文件可能以 GBK 等其他编码保存或已损坏。"},
         {"bad-source.orvane", replaced("\"source\": \"catalogue\"", "\"source\": \"guessed\""),
-         "案例文件中“written”的“C=”（C）的来源应为 catalogue、derived 或 computed。"},
+         "案例文件中“written”的“C=”（C）的来源应为 catalogue、user_library、derived 或 computed。"},
         {"disc.orvane", replaced("\"window\": \"valve\"", "\"window\": \"disc\""),
          "这是爆破片计算的案例文件，不能在安全阀窗口中打开：请在爆破片窗口中打开它。"},
         {"missing.orvane", replaced("\"working_pressure_MPa\"", "\"working_pressure\""),

@@ -18,8 +18,11 @@ constexpr std::array<std::string_view, 2> kValveDerived = {"Pd_MPa", "Pw_MPa"};
 constexpr std::array<std::string_view, 2> kDiscDerived = {"Pb_MPa", "Pd_MPa"};
 constexpr std::array<std::string_view, 4> kProgramValues = {"fixed_design_pressure_MPa", "latent_heat_kJ_kg",
                                                             "design_temperature_C", "phase"};
-constexpr std::array<std::pair<Source, std::string_view>, 4> kSourceNames = {
-    {{Source::Typed, "typed"}, {Source::Catalogue, "catalogue"}, {Source::Derived, "derived"}, {Source::Computed, "computed"}}};
+constexpr std::array<std::pair<Source, std::string_view>, 5> kSourceNames = {{{Source::Typed, "typed"},
+                                                                            {Source::Catalogue, "catalogue"},
+                                                                            {Source::UserLibrary, "user_library"},
+                                                                            {Source::Derived, "derived"},
+                                                                            {Source::Computed, "computed"}}};
 
 struct UnitLabel {
     std::string_view label;

@@ -68,7 +68,8 @@ struct CaseData {
 std::span<const std::string_view> derivedNames(Device device);
 // fixed_design_pressure_MPa, latent_heat_kJ_kg, design_temperature_C, phase.
 std::span<const std::string_view> programValueNames();
-// "catalogue", "derived", "computed" ("typed" for completeness; the user's texts are not written).
+// "catalogue", "user_library", "derived", "computed" ("typed" for completeness; the user's texts are
+// not written).
 std::string_view sourceName(Source source);
 std::optional<Source> sourceNamed(std::string_view name);
 

@@ -223,7 +223,7 @@ CaseData read(const QJsonObject& root, std::optional<Device> window) {
             const QString text = r.text(w, "text", "“written”中的");
             const std::optional<Source> source = sourceNamed(s(r.text(w, "source", "“written”中的")));
             if (!source || *source == Source::Typed) {
-                throw Refusal{"案例文件中“written”的" + r.what(it.key()) + "的来源应为 catalogue、derived 或 computed。"};
+                throw Refusal{"案例文件中“written”的" + r.what(it.key()) + "的来源应为 catalogue、user_library、derived 或 computed。"};
             }
             const QString origin = w.contains("medium") ? r.text(w, "medium", "“written”中的") : QString();
             if (!text.isEmpty() && s(text) == shownText(f->key)) d.written.emplace(f->key, WrittenText{s(text), *source, s(origin)});

@@ -20,7 +20,8 @@
 // }
 //
 // "written" names the texts the program wrote that the fields still show, and whose they are: the
-// catalogue's for a medium, derived by input parameters, or computed. Every other text is the user's.
+// catalogue's or the user library's ("user_library") for a medium, derived by input parameters, or
+// computed. Every other text is the user's.
 // Version 1 files (without it) open too: their catalogue texts, and results as computed.
 
 #include <QByteArray>

@@ -23,10 +23,14 @@
 #include <QVBoxLayout>
 
 #include "case_json.h"
+#include "devices/devices.h"
+#include "sizing/steps.h"
 #include "form/calculator_window.h"
 #include "form/qt_texts.h"
 #include "form/window_case.h"
 #include "help_text.h"
+#include "media/media_dialog.h"
+#include "media/user_media_store.h"
 
 namespace orvane::casefile {
 
@@ -80,6 +84,11 @@ void CaseMenu::buildMenus() {
     file->addAction("返回(&X)", &window_, &QWidget::hide);
 
     edit->addAction("复制结果(&C)", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this, &CaseMenu::copyResults);
+    edit->addSeparator();
+    edit->addAction("介质物性库(&M)…", this, [this] { media::openMediaDialog(&window_); })->setObjectName("mediaLibrary");
+    // The medium list offers the user's media after the built-in ones, as the library changes.
+    if (auto* list = window_.findChild<QComboBox*>("Combo1", Qt::FindDirectChildrenOnly)) media::followUserMedia(list);
+    connect(&media::UserMediaStore::instance(), &media::UserMediaStore::changed, this, &CaseMenu::checkUserMedia);
 
     help->addAction("使用说明(&H)", QKeySequence(Qt::Key_F1), this, [this] {
         auto* dialog = new QDialog(&window_);
@@ -269,6 +278,24 @@ void CaseMenu::showFault(const QString& title, const QString& message) {
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
     box->open();
+}
+
+void CaseMenu::checkUserMedia() {
+    CalculatorMemory& memory = window_.memory();
+    const Case c = readCase(window_.form(), window_.description(), memory);
+    if (isBuiltInMedium(c.text(Field::Medium)) || staleDerivation(c, window_.description())) return;
+    // What input parameters would write now, against what it wrote then and the window still shows.
+    ProgramValues scratch = window_.shared();
+    const Derivation now = devices::derive(c, scratch, Detail::ResultsOnly);
+    if (!isDone(now.outcome)) return;
+    for (const auto& [f, value] : now.writes) {
+        const CaseValue& shown = c[f];
+        if (shown.source != Source::UserLibrary && shown.source != Source::Derived) continue;
+        if (shown.text == value.text) continue;
+        memory.derived.mismatch = Mismatch{window_.description().caption(f), shown.text, value.text};
+        window_.form().setShown("Shape1", true);
+        return;
+    }
 }
 
 Restored CaseMenu::restoreCase(const CaseData& data, bool withProgramValues) {

@@ -1,6 +1,7 @@
 #pragma once
 // The menus of a calculator window: case files (new, open, save, save as, recent cases), the
-// calculation sheet, return; copying the results; the guide and the about box. The window title
+// calculation sheet, return; copying the results and the medium library; the guide and the about
+// box. The window title
 // names the case file and shows "*" while the window differs from the case as last saved, opened
 // or begun: the window's state, captured afresh, is compared with the case; edits only prompt the
 // comparison. Closing, new or open over unsaved changes asks 保存 / 不保存 / 取消.
@@ -63,6 +64,10 @@ private:
     void openWithDialog();
     bool saveAs();
     void showFault(const QString& title, const QString& message);
+    // After the user's medium library changed: a value input parameters took from it (or derived
+    // from one it prescribed) that it now gives otherwise lights the lamp, and Calculate names it
+    // and asks for input parameters first.
+    void checkUserMedia();
     Restored restoreCase(const CaseData& data, bool withProgramValues);
 
     CalculatorWindow& window_;

@@ -318,7 +318,8 @@ void liquefiedRoute(Sizing& s, Derivation& d, const std::optional<MediumValues>&
         d.derived.Pd = toSingle(*values->designPressure);
         if (detailed) {
             steps.push_back({"设计压力", "Pd", "介质规定的设计压力", "—", writeSingle(d.derived.Pd), "MPa",
-                             "物性库：介质“" + c.text(Field::Medium) + "”规定的设计压力"});
+                             std::string(values->userLibrary ? "用户物性库" : "物性库") + "：介质“" +
+                                 c.text(Field::Medium) + "”规定的设计压力"});
         }
     } else {
         const Real pWorking = workingPressure(s, d);

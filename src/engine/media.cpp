@@ -1,6 +1,7 @@
 #include "media.h"
 
 #include <algorithm>
+#include <mutex>
 
 #include "relief_capacity.h"
 
@@ -39,7 +40,30 @@ static_assert(std::ranges::all_of(kCatalogue,
 static_assert(std::ranges::all_of(kCatalogue,
                                   [](const MediumEntry& e) { return !e.gasOverride || e.designPressure; }));
 
+std::mutex& userMediaMutex() {
+    static std::mutex m;
+    return m;
+}
+std::shared_ptr<const MediumLibrary>& userMediaSlot() {
+    static std::shared_ptr<const MediumLibrary> library;
+    return library;
+}
+
 }  // namespace
+
+void setUserMedia(std::shared_ptr<const MediumLibrary> library) {
+    const std::scoped_lock lock(userMediaMutex());
+    userMediaSlot() = std::move(library);
+}
+
+std::shared_ptr<const MediumLibrary> userMedia() {
+    const std::scoped_lock lock(userMediaMutex());
+    return userMediaSlot();
+}
+
+bool isBuiltInMedium(std::string_view name) {
+    return MediumCatalogue::find(name) != nullptr || std::ranges::find(kMediumListItems, name) != kMediumListItems.end();
+}
 
 std::span<const MediumEntry> MediumCatalogue::entries() { return kCatalogue; }
 
@@ -52,8 +76,13 @@ const MediumEntry* MediumCatalogue::find(std::string_view name) {
 std::optional<MediumValues> mediumValues(std::string_view medium, std::string_view mediumType,
                                          std::string_view phaseField, std::optional<double> designTemperature) {
     const MediumEntry* e = MediumCatalogue::find(medium);
-    if (e == nullptr) return std::nullopt;
-    MediumValues v{e->M, e->k, e->C, false, std::nullopt, std::nullopt, e->latentHeat, e->designPressure};
+    if (e == nullptr) {
+        // The list's own names without an entry ("液化气", "丁二烯") are never the user's.
+        if (isBuiltInMedium(medium)) return std::nullopt;
+        const std::shared_ptr<const MediumLibrary> library = userMedia();
+        return library ? library->values(medium) : std::nullopt;
+    }
+    MediumValues v{e->M, e->k, e->C, false, std::nullopt, std::nullopt, e->latentHeat, e->designPressure, std::nullopt, false};
     const bool at50 = designTemperature.has_value() && *designTemperature == 50.0;
     if (e->zRule == Always || (e->zRule == At50C && at50)) {
         v.zGiven = true;

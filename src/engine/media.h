@@ -3,6 +3,7 @@
 // writes a medium's properties into a window's quantities and the program-wide values.
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -56,6 +57,9 @@ inline constexpr std::array<std::string_view, 15> kMediumListItems = {
 };
 inline constexpr std::string_view kSteam = "水蒸气";
 
+// Whether `name` is one of the program's own media: a catalogue entry or an item of the medium list.
+bool isBuiltInMedium(std::string_view name);
+
 // What the catalogue entry of a medium gives for a medium type: each property only where the entry
 // has it. `phaseField` is the phase the user typed (steam is a gas when it says "气体"), and
 // `designTemperature` decides a Z given at 50 deg C only.
@@ -66,8 +70,25 @@ struct MediumValues {
     std::optional<std::string_view> phase;
     std::optional<double> latentHeat;      // kJ/kg
     std::optional<double> designPressure;  // MPa
+    std::optional<double> liquidDensity;   // kg/m³; the catalogue gives none
+    bool userLibrary = false;              // the values are a medium of the user's library, not the catalogue's
 };
-// Nothing for a name the catalogue lacks.
+
+// The media the user defined, by name: asked for a name the catalogue lacks. Values it gives carry
+// `userLibrary`; it gives every property it has whatever the medium type and design temperature.
+class MediumLibrary {
+public:
+    virtual ~MediumLibrary() = default;
+    virtual std::optional<MediumValues> values(std::string_view name) const = 0;
+};
+
+// The user's library the program runs with, for every window and case of the process; none at
+// first. Set once at start and again whenever the user saves the library; read by every input
+// parameters. Safe to set from one thread while others read: a reader keeps the library it took.
+void setUserMedia(std::shared_ptr<const MediumLibrary> library);
+std::shared_ptr<const MediumLibrary> userMedia();
+
+// Nothing for a name neither the catalogue nor the user's library has.
 std::optional<MediumValues> mediumValues(std::string_view medium, std::string_view mediumType,
                                          std::string_view phaseField, std::optional<double> designTemperature);
 

@@ -60,6 +60,7 @@ std::string valueAsUsed(const RecordInput& in) {
 std::string sourceText(Source source, const std::string& origin) {
     switch (source) {
         case Source::Catalogue: return origin.empty() ? "物性库" : "物性库（" + origin + "）";
+        case Source::UserLibrary: return origin.empty() ? "用户物性库" : "用户物性库（" + origin + "）";
         case Source::Derived: return "输入参数项";
         case Source::Computed: return "计算值";
         case Source::Typed: break;

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QEvent>
+#include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -17,6 +18,9 @@
 #include "sheet_command.h"
 #include "windows_console.h"
 #include "engine/quantities.h"
+#include "form/qt_texts.h"
+#include "media/user_media_file.h"
+#include "media/user_media_store.h"
 
 namespace {
 
@@ -97,11 +101,26 @@ int main(int argc, char* argv[]) {
     orvane::shell::releaseOwnConsole();
     orvane::shell::loadBundledFonts(orvane::shell::bundledFontFolder());
 
+    // The user's medium library is the windows' only: the commands above run without it.
+    orvane::media::UserMediaStore& media = orvane::media::UserMediaStore::instance();
+    media.load(orvane::media::defaultMediaPath());
+
     orvane::ProgramValues shared;
     orvane::shell::CoverWindow cover(shared);
     QuitWhenPainted quitWhenPainted;
     if (qEnvironmentVariableIsSet("ORVANE_QUIT_WHEN_SHOWN")) cover.installEventFilter(&quitWhenPainted);
     cover.show();
+    if (!media.fault().isEmpty()) {
+        orvane::ensureChineseQtTexts();
+        auto* box = new QMessageBox(QMessageBox::Warning, "用户物性库未载入",
+                                    "用户物性库文件“" + media.path() + "”已损坏，未载入：" + media.fault() +
+                                        "\n\n该文件保留未动。在“编辑 → 介质物性库…”中保存时，先把它改名保留，再写入新的文件。",
+                                    QMessageBox::Ok, &cover);
+        box->setObjectName("mediaLoadFault");
+        box->setTextFormat(Qt::PlainText);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    }
     orvane::shell::openCaseOfArguments(cover, QApplication::arguments());
     return QApplication::exec();
 }

@@ -7,6 +7,7 @@
 // source, so nothing has to guess later whose it is:
 // - typed: the user's, used as typed;
 // - catalogue: what input parameters took from the catalogue entry of the medium named with it;
+// - user library: the same from the user's own medium library;
 // - derived: what input parameters worked out (the design pressure from the working pressure ...);
 // - computed: a result of a calculation, never read back as an input.
 
@@ -25,7 +26,7 @@ namespace orvane {
 struct CaseValue {
     std::string text;
     Source source = Source::Typed;
-    std::string origin;  // catalogue: the medium whose entry gave it
+    std::string origin;  // catalogue, user library: the medium whose entry gave it
 
     // A text the user typed (an empty field is nobody's).
     bool typed() const { return source == Source::Typed && !text.empty(); }

@@ -17,9 +17,10 @@ void applyDerivation(Case& c, const Derivation& d) {
 
 void writeMediumProperties(const Case& c, const std::optional<MediumValues>& values, std::string_view medium,
                            std::vector<std::pair<Field, CaseValue>>& writes) {
+    const Source owner = values && values->userLibrary ? Source::UserLibrary : Source::Catalogue;
     const auto put = [&](Field f, std::optional<std::string> given) {
         if (given) {
-            writes.emplace_back(f, CaseValue{std::move(*given), Source::Catalogue, std::string(medium)});
+            writes.emplace_back(f, CaseValue{std::move(*given), owner, std::string(medium)});
         } else if (!c[f].typed()) {
             writes.emplace_back(f, CaseValue{});
         }

@@ -28,8 +28,9 @@ void applyDerivation(Case& c, const Derivation& d);
 
 // The property fields after input parameters for a medium: each property the medium's catalogue
 // entry gives (`values`, nothing for a medium the catalogue lacks) is written, marked as the
-// catalogue's for `medium`; every other property field is emptied unless it holds a text the user
-// typed, which stays. Nothing of another medium is ever shown.
+// catalogue's for `medium` (as the user library's when the values are a medium of the user's
+// library); every other property field is emptied unless it holds a text the user typed, which
+// stays. Nothing of another medium is ever shown.
 void writeMediumProperties(const Case& c, const std::optional<MediumValues>& values, std::string_view medium,
                            std::vector<std::pair<Field, CaseValue>>& writes);
 

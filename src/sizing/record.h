@@ -19,6 +19,7 @@ namespace orvane {
 enum class Source {
     Typed,      // the user typed it, or a table cell gave it
     Catalogue,  // the medium catalogue's entry for the medium named with it, by input parameters
+    UserLibrary,  // the user's own medium library, for the medium named with it, by input parameters
     Derived,    // worked out by input parameters from the case's inputs (design pressure ...)
     Computed,   // a result of a calculation: never read back as an input
 };
@@ -44,7 +45,7 @@ struct RecordProperty {
     Field field;
     std::string text;
     Source source = Source::Typed;
-    std::string origin;  // the medium whose catalogue entry gave it
+    std::string origin;  // the medium whose catalogue (or user library) entry gave it
 };
 
 // One step as taken.
