@@ -350,16 +350,17 @@ TEST(Template, HoldsTheWindowsDefaultsUnderTitlesOrKeysAndReadsBack) {
     EXPECT_EQ(keys.str(),
               "disc_type,grade,medium,relief_case,vessel_shape,location,working_pressure_MPa,relief_temperature_C,"
               "design_temperature_C,vessel_outer_diameter_mm,vessel_length_mm,wetted_height_mm,inlet_inner_diameter_mm,"
-              "inlet_velocity_m_s,latent_heat_kJ_kg,gas_density_kg_m3,insulation_thickness_mm,"
+              "inlet_velocity_m_s,latent_heat_kJ_kg,gas_density_kg_m3,liquid_density_kg_m3,insulation_thickness_mm,"
               "insulation_conductivity_kJ_m_h_C,device_count,k,C,molar_mass_kg_kmol,Z,phase,relief_capacity_kg_h\r\n"
-              "普通正拱,1.0级,水蒸气,压缩气或蒸气,椭封卧式,地面上无喷淋,0.8,,50,,,,80,15,,,,,1,,,,,,\r\n");
+              "普通正拱,1.0级,水蒸气,压缩气或蒸气,椭封卧式,地面上无喷淋,0.8,,50,,,,80,15,,,,,,1,,,,,,\r\n");
     std::ostringstream titles;
     writeTemplate(Device::SafetyValve, titles);
     EXPECT_EQ(readAll(titles.str())[0],
               (std::vector<std::string>{"安全阀型式", "介质", "介质类型", "容器形状", "安装位置", "工作压力 MPa",
                                         "设计压力 MPa", "泄放侧压力MPa", "泄放温度 ℃", "设计温度 ℃", "容器外径 mm",
                                         "容器总长 mm", "液位高度 mm", "进气口内径mm", "进气流速 m/s",
-                                        "气化潜热 kJ/kg", "气体密度 kg/m³", "保温厚度 mm", "导热系数 kJ/(m·h·℃)",
+                                        "气化潜热 kJ/kg", "气体密度 kg/m³", "液体密度 kg/m³", "保温厚度 mm",
+                                        "导热系数 kJ/(m·h·℃)",
                                         "密封半锥角φ °", "数量（只）", "k", "C", "M kg/kmol", "Z", "形态", "安全泄放量 kg/h",
                                         "开启压力 MPa"}));
     // Either header reads back as the window's defaults: a steam row, which needs its density.

@@ -374,11 +374,12 @@ TEST_F(Disc, UnknownPhasesUseTheCriticalGasEquation) {
     }
 }
 
-TEST_F(Disc, NoAreaEquationAndUnknownCasesShowNoStaleResults) {
+TEST_F(Disc, NothingSizedAndUnknownCasesShowNoStaleResults) {
+    // A liquid without its density sizes nothing.
     type({{"Text1", "液体"}, {"Text7", "500"}, {"Text8", "old"}, {"Text15", "old"}, {"Text16", "old"}});
     Outcome outcome = calculate();
     ASSERT_TRUE(std::holds_alternative<Notice>(outcome));
-    EXPECT_EQ(std::get<Notice>(outcome).kind, NoticeKind::NoAreaEquation);
+    EXPECT_EQ(std::get<Notice>(outcome).kind, NoticeKind::LiquidNothingToSize);
     EXPECT_EQ(form.text("Text7"), "500");
     for (const char* name : {"Text8", "Text15", "Text16"}) EXPECT_EQ(form.text(name), "") << name;
     EXPECT_EQ(form.text("Text13"), "0");

@@ -200,7 +200,7 @@ TEST_F(ValveWindowTest, NoticesSayWhatTheEngineerMustDo) {
     typeInto(w, "Text1", "液体");
     typeInto(w, "Text7", "100");
     click(w, "Command1");
-    EXPECT_EQ(takeMessage(w).rfind("无适用的面积公式：形态为“液体”", 0), 0u);
+    EXPECT_EQ(takeMessage(w).rfind("液体无法确定泄放面积：\n· 液体密度 ρ = 0 kg/m³，不大于零。", 0), 0u);
     EXPECT_EQ(textOf(w, "Text7"), "100");
     EXPECT_EQ(textOf(w, "Text8"), "");
     typeInto(w, "Text2", "abc");
@@ -301,7 +301,7 @@ TEST_F(ValveWindowTest, TabFollowsTheRowsOnScreen) {
     const std::vector<std::string> rowsOnScreen = {
         "Command4", "Combo2", "Combo4", "Combo3", "Text19", "Text2", "Text20", "Text3", "Text18", "Text4",
         "Text9", "Text10", "Text11", "Text12", "Text1", "Command3", "Command5", "Command1", "Command2",
-        "Text7", "Text13", "Text27", "Option1"};  // no read-only result; one stop for the option group
+        "Text7", "Text13", "Text27", "Text28", "Option1"};  // no read-only result; one stop for the option group
     EXPECT_EQ(order, rowsOnScreen);
 }
 

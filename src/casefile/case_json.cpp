@@ -140,16 +140,17 @@ CaseData read(const QJsonObject& root, std::optional<Device> window) {
     d.device = *device;
     const QJsonObject inputs = r.part(root, "inputs");
     const QJsonObject results = r.part(root, "results");
-    bool olderWithoutCount = false;
+    std::vector<std::string> laterFields;  // fields the file is older than
     for (const FieldInfo& f : desc.fields()) {
         if (f.isResult()) {
             d.results.emplace(f.key, s(r.text(results, q(f.key), "结果")));
             continue;
         }
-        // Files from before the number of devices was kept: one device, its field shown.
-        if (f.field == Field::DeviceCount && !inputs.contains(q(f.key))) {
-            d.inputs.emplace(f.key, "1");
-            olderWithoutCount = true;
+        // Files from before the number of devices and the liquid density were kept: one device, no
+        // density; their fields shown.
+        if ((f.field == Field::DeviceCount || f.field == Field::LiquidDensity) && !inputs.contains(q(f.key))) {
+            d.inputs.emplace(f.key, f.field == Field::DeviceCount ? "1" : "");
+            laterFields.push_back(f.key);
             continue;
         }
         const QString t = r.text(inputs, q(f.key));
@@ -169,8 +170,7 @@ CaseData read(const QJsonObject& root, std::optional<Device> window) {
         if (!v.isString()) throw Refusal{"案例文件中“shown”应为一列名称。"};
         if (views.contains(s(v.toString()))) d.shown.insert(s(v.toString()));
     }
-    if (olderWithoutCount) {
-        const std::string& key = desc.info(Field::DeviceCount).key;
+    for (const std::string& key : laterFields) {
         for (const auto& [control, view] : viewControls(*device)) {
             if (view == key || view == key + ".label") d.shown.insert(view);
         }

@@ -36,6 +36,7 @@ constexpr FieldSpec kFields[] = {
     {Field::InletVelocity, Input, "inlet_velocity_m_s", "Text6"},
     {Field::LatentHeat, Property, "latent_heat_kJ_kg", "Text18", "q"},
     {Field::GasDensity, Input, "gas_density_kg_m3", "Text14", "ρ"},  // written by Calculate, shown only
+    {Field::LiquidDensity, Input, "liquid_density_kg_m3", "Text28", "ρ_L", "液体密度"},
     {Field::InsulationThickness, Input, "insulation_thickness_mm", "Text22"},
     {Field::InsulationConductivity, Input, "insulation_conductivity_kJ_m_h_C", "Text23"},
     {Field::DeviceCount, Input, "device_count", "Text27", "n"},
@@ -465,6 +466,7 @@ CalculationRecord sizeOnce(const Case& c, ProgramValues& shared, Detail detail) 
         use.designTemperature = use.computeCapacity || use.gasEquations;
         if (use.computeCapacity) {
             if (auto notice = reliefCaseNotice(s, use)) return *notice;
+            if (auto notice = liquidInFire(use)) return *notice;
         }
         recordCase(s, use);
         s.choice(Field::DeviceType);
@@ -485,6 +487,7 @@ CalculationRecord sizeOnce(const Case& c, ProgramValues& shared, Detail detail) 
         if (typedCapacity) q.W = s.inputSingle(Field::ReliefCapacity);
         s.step([&] { return RecordStep{"排放系数", "K", "K（爆破片）", "—", numberText(q.K), "", "程序常数：爆破片的排放系数取 0.65"}; });
         s.step([&] { return RecordStep{"设计爆破压力", "Pb", "由“输入参数项”确定", "—", numberText(Pb), "MPa", "见上方输入参数项各行"}; });
+        const Real rhoLiquid = use.liquid() ? s.input(Field::LiquidDensity) : Real(0);
         const float Pw = workingPressureChecked(s, use, Pd);
         checkBurstRange(s, Pw, Pb, Pd);
 
@@ -496,18 +499,20 @@ CalculationRecord sizeOnce(const Case& c, ProgramValues& shared, Detail detail) 
                 // Derived from the design pressure of this medium: input parameters may read it again.
                 s.write(Field::WorkingPressure, writeDouble((Real(Pd) / 1.1).value()), Source::Derived, c.text(Field::Medium));
             }
-            s.at(Step::Pressures, {Field::DesignTemperature}, "设计温度不能低于 -273 ℃");
-            q.T = toSingle(273 + tDesign);
-            s.step([&] { return temperatureStep(tDesign, q.T); });
-            s.at(Step::GasDensity, {Field::MolarMass, Field::DesignTemperature}, "设计温度不能为 -273 ℃");
-            const Real pRelief = Real(Pb) + 0.1;
-            q.Rho = gasDensity(q.M, pRelief, q.T);
-            s.step([&] {
-                return densityStep("ρ = M × 121.9 × (Pb + 0.1) / T", q.M, Term::value(Pb) + Term::constant("0.1", 0.1),
-                                   q.T, q.Rho);
-            });
-            s.write(Field::GasDensity, writeSingle(q.Rho));
-            capacity = reliefCapacity(s, use, fields, q.Rho, *shared.LatentHeat);
+            if (!use.liquid()) {
+                s.at(Step::Pressures, {Field::DesignTemperature}, "设计温度不能低于 -273 ℃");
+                q.T = toSingle(273 + tDesign);
+                s.step([&] { return temperatureStep(tDesign, q.T); });
+                s.at(Step::GasDensity, {Field::MolarMass, Field::DesignTemperature}, "设计温度不能为 -273 ℃");
+                const Real pRelief = Real(Pb) + 0.1;
+                q.Rho = gasDensity(q.M, pRelief, q.T);
+                s.step([&] {
+                    return densityStep("ρ = M × 121.9 × (Pb + 0.1) / T", q.M, Term::value(Pb) + Term::constant("0.1", 0.1),
+                                       q.T, q.Rho);
+                });
+                s.write(Field::GasDensity, writeSingle(q.Rho));
+            }
+            capacity = reliefCapacity(s, use, fields, use.liquid() ? rhoLiquid : Real(q.Rho), *shared.LatentHeat);
             q.W = capacity.W;
         }
         const float W = q.W;  // all the discs relieve
@@ -515,16 +520,21 @@ CalculationRecord sizeOnce(const Case& c, ProgramValues& shared, Detail detail) 
         s.at(Step::Pressures, {Field::DesignTemperature}, "设计温度不能低于 -273 ℃");
         q.T = toSingle(273 + tDesign);
 
-        // Discharge area by phase; there is no back pressure here, so gas flow is critical.
+        // Discharge area by phase; there is no back pressure here, so gas flow is critical and a
+        // liquid flows out against the atmosphere.
         bool areaApplies = true;
-        if (use.phase == kPhaseLiquid) {
-            areaApplies = false;
+        q.P = toSingle(Real(Pb) + 0.1);
+        s.step([&] {
+            return computedStep("泄放压力（绝压）", "P", "P = Pb + 0.1", Term::value(Pb) + Term::constant("0.1", 0.1), q.P,
+                                "MPa", "0.1：程序常数，表压加 0.1 MPa 为绝压");
+        });
+        std::optional<Notice> liquidNone;
+        if (use.liquid()) {
+            q.Po = 0.1f;
+            std::vector<Field> check = capacityInputs(use);
+            check.push_back(Field::LiquidDensity);
+            liquidNone = liquidArea(s, q, rhoLiquid, "Po：爆破片泄放侧按大气压计，取 0.1 MPa（绝压）", check);
         } else {
-            q.P = toSingle(Real(Pb) + 0.1);
-            s.step([&] {
-                return computedStep("泄放压力（绝压）", "P", "P = Pb + 0.1", Term::value(Pb) + Term::constant("0.1", 0.1), q.P,
-                                    "MPa", "0.1：程序常数，表压加 0.1 MPa 为绝压");
-            });
             if (use.phase != kPhaseSaturated) {
                 s.step([&] {
                     return RecordStep{"面积公式", "—", "气体，无背压，按临界流动", "—",
@@ -547,6 +557,10 @@ CalculationRecord sizeOnce(const Case& c, ProgramValues& shared, Detail detail) 
             for (Field f : {Field::DischargeArea, Field::Bore, Field::NominalSize}) s.write(f, "");
             writePressures();
         };
+        if (liquidNone) {
+            writeNothingSized();
+            return *liquidNone;
+        }
         if (!areaApplies) {
             writeNothingSized();
             return Notice{NoticeKind::NoAreaEquation, use.phase, static_cast<double>(q.P)};

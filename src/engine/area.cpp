@@ -25,6 +25,11 @@ void Mianji3(SizingQuantities& q) {
     q.A = toSingle(W / 5.25 / K / P);
 }
 
+void liquidArea(SizingQuantities& q, Real rho, Real dp) {
+    const Real W = q.W, K = q.K;
+    q.A = toSingle(W / kLiquidOrifice / K / sqrt(rho * dp));
+}
+
 void Mianji4(SizingQuantities& q) {
     const Real W = q.W, K = q.K, P = q.P;
     const Real a = W / 5.25 / K / P;

@@ -25,6 +25,14 @@ void Mianji3(SizingQuantities& q);
 // A = W / (5.25 K P) * (229.2 P - 7315) / (190.6 P - 6895).
 void Mianji4(SizingQuantities& q);
 
+// A liquid (incompressible) through the device: A = W / (5.1 K sqrt(rho dp)), rho the liquid
+// density in kg/m3 and dp = P - Po in MPa. The constant comes from the flow of an incompressible
+// fluid through an orifice, in SI units W = K A sqrt(2 rho dp) (W kg/s, A m2, rho kg/m3, dp Pa).
+// With W in kg/h, A in mm2 and dp in MPa: W / 3600 = K (A 1e-6) sqrt(2 rho dp 1e6), so
+// W = 3600 1e-6 sqrt(2e6) K A sqrt(rho dp) = 5.0912 K A sqrt(rho dp), taken as 5.1.
+inline constexpr double kLiquidOrifice = 5.1;
+void liquidArea(SizingQuantities& q, Real rho, Real dp);
+
 // Critical pressure ratio r_c = (2 / (k + 1))^(k / (k - 1)); base and exponent are rounded to single
 // precision, the power is a double.
 Real criticalPressureRatio(float k);

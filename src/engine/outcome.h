@@ -63,6 +63,8 @@ enum class NoticeKind {
     SetPressureOutOfBounds, // a typed opening pressure `value` below the working pressure or above the
                             // design pressure: `before` and `after` the two, as printed
     BoreAboveStandard,      // bursting disc: `value` the bore, `limit` the largest nominal size
+    LiquidInFire,           // phase "液体" with a fire case: `text` the medium type
+    LiquidNothingToSize,    // a liquid with Δp or ρ not above zero: `causes` say which
 };
 
 struct Notice {

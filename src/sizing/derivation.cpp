@@ -43,6 +43,7 @@ void writeMediumProperties(const Case& c, const std::optional<MediumValues>& val
     // A liquefied gas taken as gas has no Z: the entry gives the empty field for the user to fill.
     put(Field::Compressibility, v.zGiven ? std::optional<std::string>(v.Z ? *single(v.Z) : "") : std::nullopt);
     put(Field::LatentHeat, v.latentHeat ? std::optional<std::string>(writeDouble(*v.latentHeat)) : std::nullopt);
+    put(Field::LiquidDensity, v.liquidDensity ? std::optional<std::string>(writeDouble(*v.liquidDensity)) : std::nullopt);
 }
 
 std::string_view typedPhase(const Case& c) {

@@ -31,6 +31,7 @@ enum class Field : std::uint8_t {
     InletVelocity,
     LatentHeat,
     GasDensity,
+    LiquidDensity,  // a liquid's: its relief capacity and area
     InsulationThickness,
     InsulationConductivity,
     SealAngle,

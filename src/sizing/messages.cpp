@@ -127,6 +127,16 @@ Message describeNotice(const Notice& n) {
             return {"计算口径超过最大公称管径",
                     "计算口径超过最大公称管径：计算口径 " + writeDouble(n.value) + " mm 大于 DN " + writeDouble(n.limit) +
                         "。\n一片爆破片不够，请选用多片爆破片。" + suggestion(n, "片")};
+        case NoticeKind::LiquidInFire:
+            return {"液体不按火灾工况计算",
+                    "液体不按火灾工况计算：形态为“液体”（满液容器）时，介质类型“" + n.text +
+                        "”的火灾工况不适用。\n请选择“压缩气或蒸气”（按进口管计算安全泄放量），或直接填写安全泄放量。"};
+        case NoticeKind::LiquidNothingToSize: {
+            std::string text = "液体无法确定泄放面积：";
+            for (const std::string& cause : n.causes) text += "\n· " + cause + "。";
+            text += "\n已写出安全泄放量和压力；泄放面积、直径和公称管径已清空。";
+            return {"液体无法确定泄放面积", text};
+        }
         case NoticeKind::CheckFailed:
             return {"校核不合格", "已写出计算结果，但下列校核不合格，该装置不能按此采用："};
     }

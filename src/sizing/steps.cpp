@@ -185,7 +185,8 @@ Capacity reliefCapacity(Sizing& s, const CaseUse& use, const CaseFields& f, Real
         s.at(Step::ReliefCapacity, {Field::InletDiameter, Field::InletVelocity});
         w.W = reliefCompressedGas(Rho, f.v, f.dInlet);
         s.step([&] {
-            return computedStep("安全泄放量（压缩气或蒸气）", "W", "W = 2.83×10⁻³ × ρ × v × d²",
+            return computedStep(use.liquid() ? "安全泄放量（液体，进气管）" : "安全泄放量（压缩气或蒸气）", "W",
+                                "W = 2.83×10⁻³ × ρ × v × d²",
                                 Term::constant("0.00283", 0.00283) * Term::value(Rho.value()) * Term::value(f.v.value()) *
                                     squared(Term::value(f.dInlet.value())),
                                 static_cast<double>(w.W), "kg/h",
@@ -247,6 +248,43 @@ std::string steamNote(const Sizing& s) {
 }
 
 }  // namespace
+
+std::optional<Notice> liquidInFire(const CaseUse& use) {
+    if (use.liquid() && use.fire()) return Notice{NoticeKind::LiquidInFire, use.mediumType};
+    return std::nullopt;
+}
+
+std::optional<Notice> liquidArea(Sizing& s, SizingQuantities& q, Real rho, std::string_view backPressureNote,
+                                 std::vector<Field> check) {
+    const Real dp = Real(q.P) - q.Po;
+    s.step([&] {
+        return computedStep("泄放压差", "Δp", "Δp = P − Po", Term::value(q.P) - Term::value(q.Po), dp.value(), "MPa",
+                            std::string(backPressureNote));
+    });
+    if (dp <= 0.0 || rho <= 0.0) {
+        Notice n{NoticeKind::LiquidNothingToSize};
+        if (dp <= 0.0) {
+            const std::string shown = printedResult(dp.value(), (Term::value(q.P) - Term::value(q.Po)).evaluated());
+            n.causes.push_back("泄放压差 Δp = P − Po = " + writeSingle(q.P) + " − " + writeSingle(q.Po) + " = " + shown +
+                               " MPa，不大于零");
+        }
+        if (rho <= 0.0) n.causes.push_back("液体密度 ρ = " + printed(rho.value()) + " kg/m³，不大于零");
+        return n;
+    }
+    s.at(Step::DischargeArea, std::move(check), "安全泄放量不能为负数");
+    liquidArea(q, rho, dp);
+    s.step([&] {
+        return computedStep(
+            "安全泄放面积（液体）", "A", "A = W / (5.1 × K × √(ρ × Δp))",
+            Term::value(q.W) / Term::constant("5.1", kLiquidOrifice) / Term::value(q.K) /
+                sqrt(Term::value(rho.value()) * Term::value(dp.value())),
+            q.A, "mm²",
+            "5.1 = 3600 × 10⁻⁶ × √(2 × 10⁶) ≈ 5.09：不可压缩流体经孔口的流量 W = K × A × √(2 ρ Δp)（SI 单位）换算为 "
+            "W 以 kg/h、A 以 mm²、Δp 以 MPa 计；K 取本程序的排放系数，阀门制造厂给出的液体排放系数与之不同时应以其为准；"
+            "粘性液体须另作粘度修正，本程序不作");
+    });
+    return std::nullopt;
+}
 
 bool saturatedSteamArea(Sizing& s, SizingQuantities& q, std::initializer_list<Field> check) {
     s.at(Step::DischargeArea, check, "泄放压力不能为零");

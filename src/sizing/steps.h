@@ -10,6 +10,7 @@
 
 #include "case.h"
 #include "engine/outcome.h"
+#include "engine/media.h"
 #include "engine/quantities.h"
 #include "engine/real.h"
 #include "engine/relief_capacity.h"
@@ -26,6 +27,7 @@ struct CaseUse {
     bool gasEquations = true;       // the gas area equations run (phase neither "饱和气" nor "液体")
     bool designTemperature = true;  // T = 273 + the design temperature enters the calculation
     bool densityField = false;      // the gas density is read from its field
+    bool liquid() const { return phase == kPhaseLiquid; }
 
     bool fire() const { return computeCapacity && isFireCase(reliefCase); }
     bool compressedGas() const { return computeCapacity && reliefCase == ReliefCase::CompressedGas; }
@@ -85,6 +87,14 @@ Capacity reliefCapacity(Sizing& s, const CaseUse& use, const CaseFields& f, Real
 bool saturatedSteamArea(Sizing& s, SizingQuantities& q, std::initializer_list<Field> check);
 // Gas at critical flow (Mianji1), recorded.
 void criticalGasArea(Sizing& s, SizingQuantities& q);
+
+// A liquid-full vessel in fire: no relief case of the program applies (a notice), when W is computed.
+std::optional<Notice> liquidInFire(const CaseUse& use);
+// A liquid: A = W / (5.1 K √(ρ Δp)), Δp = P − Po, recorded with where its constant comes from. False,
+// with the notice naming them, when Δp or ρ is not above zero (nothing to size). `backPressureNote`
+// says where Po comes from.
+std::optional<Notice> liquidArea(Sizing& s, SizingQuantities& q, Real rho, std::string_view backPressureNote,
+                                 std::vector<Field> check);
 
 // The fields W comes from: the capacity field when it was typed, the inputs of the relief case when
 // it was computed.

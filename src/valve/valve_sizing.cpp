@@ -41,6 +41,7 @@ constexpr FieldSpec kFields[] = {
     {Field::InletVelocity, Input, "inlet_velocity_m_s", "Text6"},
     {Field::LatentHeat, Property, "latent_heat_kJ_kg", "Text18", "q"},
     {Field::GasDensity, Input, "gas_density_kg_m3", "Text14", "ρ"},
+    {Field::LiquidDensity, Input, "liquid_density_kg_m3", "Text28", "ρ_L", "液体密度"},
     {Field::InsulationThickness, Input, "insulation_thickness_mm", "Text22"},
     {Field::InsulationConductivity, Input, "insulation_conductivity_kJ_m_h_C", "Text23"},
     {Field::SealAngle, Input, "seal_half_cone_angle_deg", "Text25"},
@@ -386,9 +387,10 @@ CalculationRecord sizeOnce(const Case& c, ProgramValues& shared, Detail detail) 
         const bool typedCapacity = !use.computeCapacity;
         use.designTemperature = use.gasEquations;
         const bool gas = use.phase == kPhaseGas;
-        use.densityField = use.compressedGas() && !gas;
+        use.densityField = use.compressedGas() && !gas && !use.liquid();
         if (use.computeCapacity) {
             if (auto notice = reliefCaseNotice(s, use)) return *notice;
+            if (auto notice = liquidInFire(use)) return *notice;
         }
         const LiftType lift = liftTypeOf(c);
         recordCase(s, use);
@@ -402,7 +404,8 @@ CalculationRecord sizeOnce(const Case& c, ProgramValues& shared, Detail detail) 
         int devices = 1;
         if (std::optional<Notice> bad = readDeviceCount(s, devices)) return *bad;
         const bool typedSetPressure = c[Field::OpeningPressure].typed();
-        q.Po = use.gasEquations ? s.inputSingle(Field::BackPressure) : s.single(Field::BackPressure);
+        q.Po = use.gasEquations || use.liquid() ? s.inputSingle(Field::BackPressure) : s.single(Field::BackPressure);
+        const Real rhoLiquid = use.liquid() ? s.input(Field::LiquidDensity) : Real(0);
         const CaseFields fields = readCaseFields(s, shared, use);
         q.Rho = use.densityField ? s.inputSingle(Field::GasDensity) : s.single(Field::GasDensity);
         // The gas equations use all four (k for the critical pressure ratio); the steam equations none.
@@ -460,7 +463,7 @@ CalculationRecord sizeOnce(const Case& c, ProgramValues& shared, Detail detail) 
                 });
                 s.write(Field::GasDensity, writeSingle(q.Rho));
             }
-            capacity = reliefCapacity(s, use, fields, q.Rho, *shared.LatentHeat);
+            capacity = reliefCapacity(s, use, fields, use.liquid() ? rhoLiquid : Real(q.Rho), *shared.LatentHeat);
             q.W = capacity.W;
         }
         const float W = q.W;  // all the valves relieve
@@ -470,8 +473,13 @@ CalculationRecord sizeOnce(const Case& c, ProgramValues& shared, Detail detail) 
         bool areaApplies = true;
         if (use.phase == kPhaseSaturated) {
             areaApplies = saturatedSteamArea(s, q, {Field::WorkingPressure});
-        } else if (use.phase == kPhaseLiquid) {
-            areaApplies = false;
+        } else if (use.liquid()) {
+            std::vector<Field> check = capacityInputs(use);
+            check.insert(check.end(), {Field::LiquidDensity, Field::WorkingPressure, Field::BackPressure});
+            if (std::optional<Notice> none = liquidArea(s, q, rhoLiquid, "Po：泄放侧压力（绝压），见设计条件", check)) {
+                writeNothingSized(s, W, typedCapacity, pSet, typedSetPressure);
+                return *none;
+            }
         } else {
             s.at(Step::CriticalRatio, {Field::AdiabaticExponent}, "k 不能为 1");
             const Real rc = criticalPressureRatio(q.k);
