@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 
@@ -12,6 +13,7 @@
 
 #include "batch/csv.h"
 #include "cli/command_line.h"
+#include "engine/media.h"
 
 namespace orvane::cli {
 namespace {
@@ -107,6 +109,25 @@ TEST_F(BatchCommand, ReadsAnOfficesTableStrictlyRowByRowInEitherEncodingAndHeade
             for (std::size_t r = 1; r < rows.size(); ++r) EXPECT_EQ(rows[r].back(), kOfficeStatuses[r - 1]) << out << r;
         }
     }
+}
+
+// A medium of the user's own library, named with --media: the office table's argon row is sized
+// with it; a library that is not there or not one refuses the run.
+TEST_F(BatchCommand, TakesAUsersMediumLibrary) {
+    QStandardPaths::setTestModeEnabled(true);  // the user's own library: none here
+    write("office.csv", QByteArray("\xEF\xBB\xBF") + kOfficeTable);
+    write("media.json", "{\"format\": \"orvane-media\", \"version\": 1, \"media\": [{\"name\": \"氩气\", "
+                        "\"phase\": \"气体\", \"molar_mass_kg_kmol\": \"39.95\", \"k\": \"1.67\", \"C_from_k\": true, "
+                        "\"Z\": \"1\"}]}");
+    write("bad.json", "{\"format\": \"orvane-media\"");
+    EXPECT_EQ(run({"batch", "valve", path("office.csv"), "-o", path("plain.csv")}), 1);
+    EXPECT_EQ(records(read("plain.csv"))[5].back(), kOfficeStatuses[4]);  // V-5: not in the catalogue
+    EXPECT_EQ(run({"batch", "valve", path("office.csv"), "-o", path("argon.csv"), "--media", path("media.json")}), 1);
+    EXPECT_EQ(records(read("argon.csv"))[5].back(), "完成");
+    EXPECT_EQ(run({"batch", "valve", path("office.csv"), "-o", path("x.csv"), "--media", path("none.json")}), 2);
+    EXPECT_EQ(run({"batch", "valve", path("office.csv"), "-o", path("x.csv"), "--media", path("bad.json")}), 2);
+    EXPECT_EQ(read("x.csv"), "(no file)");
+    setUserMedia(nullptr);
 }
 
 TEST_F(BatchCommand, AMissingColumnIsBlankInEveryRowAndDefaultsAreTakenOnlyWhenAsked) {

@@ -209,6 +209,39 @@ TEST(CaseTitleBlock, TravelsWithTheCaseAndOnlyWithIt) {
               "案例文件中标题栏的“project”的值不是文字（数也应写成带引号的文字）。");
 }
 
+// A case of a user's medium carries it: opened where the library lacks it, its disc is derived again
+// with the file's medium, so nothing differs (R134a, a liquefied gas whose prescribed design pressure
+// is 1.6 MPa; without the file's medium Pd would come out as 1.1 × p_w), and it sizes as when saved.
+TEST(CaseUserMedia, ACaseCarriesItsUserMediumToAMachineWithoutIt) {
+    const media::UserMedium r134a =
+        *media::readMedium({"R134a", "饱和气", {"102.03", "1.1", "327", "", "217", "1206", "1.6"}, false}, {}).medium;
+    setUserMedia(std::make_shared<const media::UserMediaLibrary>(std::vector<media::UserMedium>{r134a}));
+    Window<disc::DiscQuantities> w(Device::BurstingDisc);
+    w.type({{"Combo1", "R134a"}, {"Combo2", "无保温液化气"}});
+    w.inputParameters();
+    w.type({{"Text19", "2000"}, {"Text20", "6000"}});
+    const Outcome sized = w.calculate();
+    ASSERT_FALSE(std::holds_alternative<FaultReport>(sized));
+    const CaseData saved = w.captured();
+    ASSERT_TRUE(saved.userMedium);
+    EXPECT_EQ(*saved.userMedium, r134a);
+
+    setUserMedia(nullptr);  // another machine
+    const CaseRead read = parseCase(caseJson(saved), Device::BurstingDisc);
+    ASSERT_TRUE(read.data) << read.message.toStdString();
+    EXPECT_EQ(read.data->userMedium, saved.userMedium);
+    Window<disc::DiscQuantities> opened(Device::BurstingDisc);
+    EXPECT_FALSE(restore(*read.data, opened.form, opened.q.memory, opened.shared).mismatch);
+    EXPECT_EQ(opened.calculate().index(), sized.index());
+    EXPECT_EQ(opened.results(), w.results());
+    EXPECT_EQ(opened.captured().userMedium, saved.userMedium);  // saved again, still carried
+    EXPECT_EQ(userMedia(), nullptr);                            // and this machine's library untouched
+
+    QJsonObject root = QJsonDocument::fromJson(caseJson(saved)).object();
+    root["user_medium"] = QJsonObject{{"name", "空气"}, {"phase", "气体"}};
+    EXPECT_EQ(parseCase(QJsonDocument(root).toJson()).message.toStdString().rfind("案例文件中的用户介质（“user_medium”）有误：", 0), 0u);
+}
+
 // A file from before the number of devices and the typed opening pressure: one device, its field
 // shown, and the opening pressure the program wrote computed again.
 TEST(CaseFile, AnOlderFileOpensWithOneDeviceAndTheComputedOpeningPressure) {

@@ -10,6 +10,10 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "casefile/case_menu.h"
 #include "disc/disc_window.h"
 #include "media/media_dialog.h"
 #include "media/user_media_file.h"
@@ -244,6 +248,37 @@ TEST_F(MediaWindowTest, ADamagedFileIsToldAndKeptBeforeAnythingIsWritten) {
     EXPECT_EQ(items(valve).back(), "六氟化硫混合");
     typeInto(valve, "Combo1", "六氟化硫混合");
     EXPECT_EQ(layoutProblems(valve), std::vector<std::string>{});
+}
+
+// A case file of a user's medium opened where the library lacks it: said, sized with the file's
+// properties, and added to the library with one click.
+TEST_F(MediaWindowTest, OpeningACaseOfAMediumTheLibraryLacksOffersToAddIt) {
+    const media::UserMedium argon =
+        *media::readMedium({"氩气", "气体", {"39.95", "1.67", "", "1", "", "", ""}, true}, {}).medium;
+    ASSERT_EQ(UserMediaStore::instance().save({argon}), QString());
+    valve::ValveWindow* w = openValve();
+    typeInto(w, "Combo1", "氩气");
+    click(w, "Command4");
+    click(w, "Command1");
+    ASSERT_EQ(takeMessage(w), "");
+    const std::string W = textOf(w, "Text7");
+    auto* menu = w->findChild<casefile::CaseMenu*>("caseMenu");
+    const QString file = dir.filePath("argon.orvane");
+    ASSERT_EQ(menu->saveTo(file), QString());
+
+    ASSERT_TRUE(menu->newCase());
+    ASSERT_EQ(UserMediaStore::instance().save({}), QString());  // another machine's empty library
+    ASSERT_EQ(menu->openFile(file), QString());
+    QApplication::processEvents();
+    auto* offer = w->findChild<QMessageBox*>("userMediumOffer");
+    ASSERT_NE(offer, nullptr);
+    EXPECT_EQ(offer->text().toStdString(), "案例使用的介质“氩气”不在本机的用户物性库中。\n本案例按案例文件所带的物性计算。");
+    click(w, "Command1");
+    EXPECT_EQ(textOf(w, "Text7"), W);
+    QTest::mouseClick(offer->findChild<QPushButton*>("addMedium"), Qt::LeftButton);
+    QApplication::processEvents();
+    ASSERT_EQ(UserMediaStore::instance().media().size(), 1u);
+    EXPECT_EQ(UserMediaStore::instance().media().front(), argon);
 }
 
 }  // namespace

@@ -172,6 +172,7 @@ CaseData capture(Device device, const Form& form, const CalculatorMemory& memory
     for (std::size_t i = 0; i < names.size(); ++i) d.derived.emplace(names[i], writeSingle(*pressures[i]));
     d.derivation = memory.derived.steps;
     d.titleBlock = memory.titleBlock;
+    d.userMedium = userMediumOf(c.text(Field::Medium), memory);
     d.programValues.emplace(kProgramValues[0], optionalText(shared.FixedDesignPressure));
     d.programValues.emplace(kProgramValues[1], optionalText(shared.LatentHeat));
     d.programValues.emplace(kProgramValues[2], optionalText(shared.DesignTemperature));
@@ -225,8 +226,47 @@ void deriveAgain(const CaseData& data, const ProgramValues& shared, Case& c) {
 
 }  // namespace
 
+std::optional<media::UserMedium> userMediumOf(std::string_view medium, const CalculatorMemory& memory) {
+    if (memory.caseMedium && memory.caseMedium->name == medium) return memory.caseMedium;
+    const auto library = std::dynamic_pointer_cast<const media::UserMediaLibrary>(userMedia());
+    const media::UserMedium* m = library ? library->find(medium) : nullptr;
+    if (m == nullptr) return std::nullopt;
+    return *m;
+}
+
+namespace {
+
+// While a case is derived again: its own user medium over this machine's library, so that it is
+// sized with the properties its file carries.
+class CaseMediumInForce {
+public:
+    explicit CaseMediumInForce(const std::optional<media::UserMedium>& medium) : previous_(userMedia()) {
+        if (!medium) return;
+        std::vector<media::UserMedium> media = {*medium};
+        if (const auto library = std::dynamic_pointer_cast<const media::UserMediaLibrary>(previous_)) {
+            for (const media::UserMedium& m : library->media()) {
+                if (m.name != medium->name) media.push_back(m);
+            }
+        }
+        setUserMedia(std::make_shared<const media::UserMediaLibrary>(std::move(media)));
+        replaced_ = true;
+    }
+    ~CaseMediumInForce() {
+        if (replaced_) setUserMedia(previous_);
+    }
+    CaseMediumInForce(const CaseMediumInForce&) = delete;
+    CaseMediumInForce& operator=(const CaseMediumInForce&) = delete;
+
+private:
+    std::shared_ptr<const MediumLibrary> previous_;
+    bool replaced_ = false;
+};
+
+}  // namespace
+
 Case sizingCase(const CaseData& data, const ProgramValues& shared) {
     Case c = storedCase(data);
+    const CaseMediumInForce medium(data.userMedium);
     deriveAgain(data, shared, c);
     return c;
 }
@@ -265,6 +305,7 @@ Restored restore(const CaseData& data, Form& form, CalculatorMemory& memory, Pro
     }
     memory.derived = c.derived;
     memory.titleBlock = data.titleBlock;
+    memory.caseMedium = data.userMedium;
     memory.record.reset();
     memory.calculatedFrom.clear();
     form.setShown(kLamp, data.lampLit || c.derived.mismatch.has_value());  // last: an edit above may have lit it

@@ -60,6 +60,8 @@ struct CaseData {
     Texts programValues;
     // What heads the case's calculation sheet (files written before it was kept have none).
     TitleBlock titleBlock;
+    // The user's medium the case uses, with its properties, so that it opens on another machine.
+    std::optional<media::UserMedium> userMedium;
 
     bool operator==(const CaseData&) const = default;
 };
@@ -105,6 +107,9 @@ CaseData freshCase(Device device, const ProgramValues& shared);
 // program-wide values): where they agree the derivation stands as derived (exact, steps included);
 // where they differ the case's texts are kept and the case carries the mismatch.
 Case sizingCase(const CaseData& data, const ProgramValues& shared);
+
+// The user's medium a window's case uses: the one it was opened with, or this machine's library's.
+std::optional<media::UserMedium> userMediumOf(std::string_view medium, const CalculatorMemory& memory);
 
 // The program-wide values a case holds.
 ProgramValues programValuesOf(const CaseData& data);

@@ -1,5 +1,7 @@
 #include "case_json.h"
 
+#include "media/user_media_file.h"
+
 #include <cmath>
 
 #include <QFile>
@@ -255,6 +257,12 @@ CaseData read(const QJsonObject& root, std::optional<Device> window) {
         d.programValues.emplace(name, s(phase ? r.text(values, q(name), "全程序共用的")
                                               : r.number(values, q(name), "全程序共用的", true)));
     }
+    // The user's medium the case uses, with its properties.
+    if (root.contains("user_medium")) {
+        const media::MediaRead medium = media::mediumFromObject(root.value("user_medium"));
+        if (!medium.ok()) throw Refusal{"案例文件中的用户介质（“user_medium”）有误：" + medium.fault};
+        d.userMedium = medium.media.front();
+    }
     // The title block of its sheet: files written before it was kept have none.
     if (root.contains("title_block")) {
         const QJsonObject title = r.part(root, "title_block");
@@ -303,6 +311,7 @@ QByteArray caseJson(const CaseData& d) {
     QJsonObject title;
     for (const auto& [key, member] : kTitleBlock) title.insert(q(key), q(d.titleBlock.*member));
     root.insert("title_block", title);
+    if (d.userMedium) root.insert("user_medium", media::mediumObject(*d.userMedium));
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

@@ -1,6 +1,7 @@
 #include "case_menu.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -187,6 +188,7 @@ QString CaseMenu::openFile(const QString& path) {
     saved_ = captureWindow();
     rememberRecent(path_);
     updateTitle();
+    if (read.data->userMedium) offerUserMedium(*read.data->userMedium);
     if (restored.mismatch) {
         const Mismatch& m = *restored.mismatch;
         window_.showMessage("输入参数项的结果与输入不符",
@@ -277,6 +279,41 @@ void CaseMenu::showFault(const QString& title, const QString& message) {
     box->setObjectName("caseFault");
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
+    box->open();
+}
+
+void CaseMenu::offerUserMedium(const media::UserMedium& medium) {
+    media::UserMediaStore& store = media::UserMediaStore::instance();
+    std::vector<media::UserMedium> library = store.media();
+    const auto local = std::find_if(library.begin(), library.end(),
+                                    [&medium](const media::UserMedium& m) { return m.name == medium.name; });
+    if (local != library.end() && *local == medium) return;
+    const QString name = qt(medium.name);
+    const QString text = (local == library.end() ? "案例使用的介质“" + name + "”不在本机的用户物性库中。"
+                                                 : "案例使用的介质“" + name + "”与本机用户物性库中的同名介质不同。") +
+                         "\n本案例按案例文件所带的物性计算。";
+    ensureChineseQtTexts();
+    auto* box = new QMessageBox(QMessageBox::Information, "案例中的用户介质", text, QMessageBox::NoButton, &window_);
+    box->setObjectName("userMediumOffer");
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QPushButton* add = box->addButton(local == library.end() ? "加入物性库" : "以案例的替换", QMessageBox::AcceptRole);
+    add->setObjectName("addMedium");
+    box->setEscapeButton(box->addButton(local == library.end() ? "不加入" : "保留本机的", QMessageBox::RejectRole));
+    box->setDefaultButton(add);
+    connect(add, &QPushButton::clicked, this, [this, medium] {
+        media::UserMediaStore& media = media::UserMediaStore::instance();
+        QString fault;
+        if (!media.fault().isEmpty()) {
+            fault = "用户物性库文件已损坏，未改动：" + media.fault();
+        } else {
+            std::vector<media::UserMedium> list = media.media();
+            std::erase_if(list, [&medium](const media::UserMedium& m) { return m.name == medium.name; });
+            list.push_back(medium);
+            fault = media.save(std::move(list));
+        }
+        if (!fault.isEmpty()) window_.showMessage("用户物性库", fault.toStdString(), true);
+    });
     box->open();
 }
 

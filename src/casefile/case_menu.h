@@ -7,6 +7,8 @@
 // comparison. Closing, new or open over unsaved changes asks 保存 / 不保存 / 取消.
 
 #include <QObject>
+
+#include "media/user_media.h"
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -57,6 +59,9 @@ protected:
 
 private:
     void buildMenus();
+    // The user's medium a case file carries, against this machine's library: where the library lacks
+    // it or differs, says so and offers to put the file's in it.
+    void offerUserMedium(const media::UserMedium& medium);
     void watchEdits();
     void updateTitle();
     void rememberRecent(const QString& path);

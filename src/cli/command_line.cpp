@@ -1,5 +1,10 @@
 #include "command_line.h"
 
+#include <QFileInfo>
+#include <memory>
+
+#include "media/user_media_file.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -36,7 +41,7 @@ constexpr const char* kUsage = QT_TRANSLATE_NOOP(
     "orvane",
     "Usage:\n"
     "  orvane [CASE.orvane]                     open the calculator windows (and the case)\n"
-    "  orvane batch valve|disc IN.csv [-o OUT.csv] [--defaults] [--keys]\n"
+    "  orvane batch valve|disc IN.csv [-o OUT.csv] [--defaults] [--keys] [--media FILE]\n"
     "                                           size every row of a table of cases\n"
     "  orvane batch valve|disc --template [-o FILE] [--keys]\n"
     "                                           write a table holding the window's defaults\n"
@@ -55,7 +60,8 @@ constexpr const char* kUsage = QT_TRANSLATE_NOOP(
     "standard error. IN is UTF-8 (with or without BOM) or GB18030. OUT holds the columns of IN, the six\n"
     "results titled by caption and unit (by key with --keys) and a status (完成, or why not); it is\n"
     "written as UTF-8 with BOM, by default next to IN as IN.out.csv; -o - writes it to standard\n"
-    "output. The template goes to standard output unless -o names a file.\n"
+    "output. The template goes to standard output unless -o names a file. The user's medium library\n"
+    "(the one the windows use) is read; --media names another.\n"
     "\n"
     "sheet calculates the case again, as Calculate after opening it would, and writes its sheet: ODT when\n"
     "the output ends in .odt, PDF otherwise; -o - writes the PDF to standard output when that is a file\n"
@@ -204,7 +210,7 @@ int batchCommand(const QStringList& args) {
     }
     bool templ = false;
     batch::Options options;
-    QString in, out;
+    QString in, out, mediaFile;
     for (qsizetype i = 2; i < args.size(); ++i) {
         const QString& a = args[i];
         if (a == "-o" || a == "--output") {
@@ -217,6 +223,9 @@ int batchCommand(const QStringList& args) {
             options.defaults = true;
         } else if (a == "--keys") {
             options.keys = true;
+        } else if (a == "--media") {
+            if (i + 1 == args.size()) return usageFault(tr("%1 needs a file name").arg(a));
+            mediaFile = args[++i];
         } else if (a.startsWith('-') && a != "-") {
             return usageFault(tr("unknown option %1").arg(a));
         } else if (in.isEmpty()) {
@@ -229,6 +238,19 @@ int batchCommand(const QStringList& args) {
     if (templ && options.defaults) return usageFault(tr("--template sizes no table: --defaults"));
     if (templ) return writeTemplate(device, out.isEmpty() ? QStringLiteral("-") : out, options);
     if (in.isEmpty()) return usageFault(tr("batch %1 needs a table IN.csv, or --template").arg(args[1]));
+    // The user's medium library, as the windows use it, or the one named.
+    const QString library = mediaFile.isEmpty() ? media::defaultMediaPath() : mediaFile;
+    if (!mediaFile.isEmpty() && !QFileInfo::exists(mediaFile)) return fail(tr("no medium library %1").arg(mediaFile));
+    const media::MediaRead read = media::readMediaFile(library);
+    if (!read.ok()) {
+        if (!mediaFile.isEmpty()) return fail(tr("the medium library %1 cannot be used: %2").arg(library, read.fault));
+        std::fprintf(stderr, "orvane: %s\n",
+                     tr("the user's medium library %1 is damaged and not used: %2").arg(library, read.fault)
+                         .toLocal8Bit()
+                         .constData());
+    } else if (!read.media.empty()) {
+        setUserMedia(std::make_shared<const media::UserMediaLibrary>(read.media));
+    }
     return sizeTable(device, in, out, options);
 }
 

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "media/user_media.h"
 #include "sizing/case.h"
 #include "sizing/record.h"
 
@@ -42,6 +43,9 @@ struct CalculatorMemory {
     // Every field's text right after that Calculate: what its results were computed from and are.
     std::vector<std::pair<Field, std::string>> calculatedFrom;
     TitleBlock titleBlock;
+    // The user's medium the case was opened with, as its file carried it: kept with the case, so
+    // that saving it again carries it on, whether or not this machine's library has it.
+    std::optional<media::UserMedium> caseMedium;
 };
 
 }  // namespace orvane

@@ -62,7 +62,9 @@ std::optional<MediumTexts> textsAt(const QJsonValue& v, qsizetype at, QString& f
 }  // namespace
 
 QString defaultMediaPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/media.json";
+    // Named here, not by the application's name, so that the windows and the commands (whose
+    // application is named after the executable) find the same file.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Orvane/media.json";
 }
 
 MediaRead parseMedia(const QByteArray& bytes) {
@@ -113,19 +115,30 @@ MediaRead parseMedia(const QByteArray& bytes) {
     return read;
 }
 
+QJsonObject mediumObject(const UserMedium& m) {
+    const MediumTexts t = textsOf(m);
+    QJsonObject o;
+    o.insert("name", q(t.name));
+    o.insert("phase", q(t.phase));
+    if (t.cFromK) o.insert("C_from_k", true);
+    for (Property p : kProperties) {
+        if (!t.values[index(p)].empty()) o.insert(q(key(p)), q(t.values[index(p)]));
+    }
+    return o;
+}
+
+MediaRead mediumFromObject(const QJsonValue& object) {
+    QString fault;
+    const std::optional<MediumTexts> texts = textsAt(object, 1, fault);
+    if (!texts) return {{}, fault};
+    const MediumRead medium = readMedium(*texts, {});
+    if (!medium.medium) return {{}, "介质“" + q(texts->name) + "”：" + q(medium.fault)};
+    return {{*medium.medium}, {}};
+}
+
 QByteArray mediaJson(const std::vector<UserMedium>& media) {
     QJsonArray list;
-    for (const UserMedium& m : media) {
-        const MediumTexts t = textsOf(m);
-        QJsonObject o;
-        o.insert("name", q(t.name));
-        o.insert("phase", q(t.phase));
-        if (t.cFromK) o.insert("C_from_k", true);
-        for (Property p : kProperties) {
-            if (!t.values[index(p)].empty()) o.insert(q(key(p)), q(t.values[index(p)]));
-        }
-        list.append(o);
-    }
+    for (const UserMedium& m : media) list.append(mediumObject(m));
     QJsonObject root;
     root.insert("format", q(kFormatName));
     root.insert("version", kFormatVersion);

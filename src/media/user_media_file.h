@@ -17,6 +17,8 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QJsonObject>
+#include <QJsonValue>
 #include <QString>
 #include <vector>
 
@@ -40,6 +42,10 @@ struct MediaRead {
 };
 
 MediaRead parseMedia(const QByteArray& bytes);
+// One medium as the library file holds it, and back (checked as the file's media are; a built-in
+// name refused). A case file that uses a user medium carries it this way.
+QJsonObject mediumObject(const UserMedium& m);
+MediaRead mediumFromObject(const QJsonValue& object);
 QByteArray mediaJson(const std::vector<UserMedium>& media);
 
 // A missing file is an empty library.

@@ -7,7 +7,7 @@
     <message>
         <source>Usage:
   orvane [CASE.orvane]                     open the calculator windows (and the case)
-  orvane batch valve|disc IN.csv [-o OUT.csv] [--defaults] [--keys]
+  orvane batch valve|disc IN.csv [-o OUT.csv] [--defaults] [--keys] [--media FILE]
                                            size every row of a table of cases
   orvane batch valve|disc --template [-o FILE] [--keys]
                                            write a table holding the window&apos;s defaults
@@ -26,7 +26,8 @@ all its properties in the row. Columns are named by key (working_pressure_MPa) o
 standard error. IN is UTF-8 (with or without BOM) or GB18030. OUT holds the columns of IN, the six
 results titled by caption and unit (by key with --keys) and a status (完成, or why not); it is
 written as UTF-8 with BOM, by default next to IN as IN.out.csv; -o - writes it to standard
-output. The template goes to standard output unless -o names a file.
+output. The template goes to standard output unless -o names a file. The user&apos;s medium library
+(the one the windows use) is read; --media names another.
 
 sheet calculates the case again, as Calculate after opening it would, and writes its sheet: ODT when
 the output ends in .odt, PDF otherwise; -o - writes the PDF to standard output when that is a file
@@ -37,7 +38,7 @@ Exit status: 0 every row sized, 1 some rows not sized, 2 a bad file or usage.
 </source>
         <translation>用法：
   orvane [案例.orvane]                      打开计算窗口（并打开该案例）
-  orvane batch valve|disc 表格.csv [-o 结果.csv] [--defaults] [--keys]
+  orvane batch valve|disc 表格.csv [-o 结果.csv] [--defaults] [--keys] [--media 文件]
                                            计算表格中的每一行
   orvane batch valve|disc --template [-o 文件] [--keys]
                                            写出一个含窗口默认值的表格
@@ -53,7 +54,7 @@ batch 把每一行作为独立的案例计算，不取其他行的任何数值�
 备注……）原样保留、不读取，并在标准错误输出中列出一次。表格.csv 为 UTF-8（有无 BOM 均可）或
 GB18030 编码。结果.csv 含输入表格的各列、六项结果（列名为标题和单位，加 --keys 则为键）和状态
 （完成，或未计算的原因），以带 BOM 的 UTF-8 写出，默认写在输入表格旁，名为 表格.out.csv；-o - 写到
-标准输出。模板写到标准输出，除非 -o 给出文件名。
+标准输出。模板写到标准输出，除非 -o 给出文件名。读取窗口所用的用户物性库；--media 指定另一个物性库文件。
 
 sheet 像打开案例后按“计     算”一样重新计算该案例，并写出其计算书：输出文件名以 .odt 结尾时为 ODT，
 否则为 PDF；-o - 在标准输出为文件或管道时把 PDF 写到标准输出，为终端时拒绝。标题栏取自案例；
@@ -149,6 +150,18 @@ sheet 像打开案例后按“计     算”一样重新计算该案例，并写
     <message>
         <source>usage: orvane sheet CASE.orvane -o SHEET.pdf|SHEET.odt|-</source>
         <translation>用法：orvane sheet 案例.orvane -o 计算书.pdf|计算书.odt|-</translation>
+    </message>
+    <message>
+        <source>no medium library %1</source>
+        <translation>没有物性库文件 %1</translation>
+    </message>
+    <message>
+        <source>the medium library %1 cannot be used: %2</source>
+        <translation>物性库文件 %1 无法使用：%2</translation>
+    </message>
+    <message>
+        <source>the user&apos;s medium library %1 is damaged and not used: %2</source>
+        <translation>用户物性库文件 %1 已损坏，未使用：%2</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
