@@ -275,6 +275,11 @@ TEST_F(MediaWindowTest, OpeningACaseOfAMediumTheLibraryLacksOffersToAddIt) {
     EXPECT_EQ(offer->text().toStdString(), "案例使用的介质“氩气”不在本机的用户物性库中。\n本案例按案例文件所带的物性计算。");
     click(w, "Command1");
     EXPECT_EQ(textOf(w, "Text7"), W);
+    // Input parameters too takes the file's medium, not this machine's library (which lacks it).
+    click(w, "Command4");
+    EXPECT_EQ(textOf(w, "Text9"), "1.67");
+    click(w, "Command1");
+    EXPECT_EQ(textOf(w, "Text7"), W);
     QTest::mouseClick(offer->findChild<QPushButton*>("addMedium"), Qt::LeftButton);
     QApplication::processEvents();
     ASSERT_EQ(UserMediaStore::instance().media().size(), 1u);

@@ -235,7 +235,8 @@ TEST_F(SheetOdtTest, TablesHaveTheSheetsColumnWidthsRowsKindsAndTextsAsTyped) {
     EXPECT_EQ(tables[0].all("table:table-cell").at(3).odfText(), "<b>&\"'");
     EXPECT_EQ(tables[1].all("table:table-cell").at(5).odfText(), "ab\uFFFD");
     QStringList paragraphs;
-    for (const Node& p : content.all("office:text").at(0).children) {
+    const Node body = content.all("office:text").at(0);
+    for (const Node& p : body.children) {
         if (p["text:style-name"] == "Sheet_20_Text") paragraphs << p.odfText();
     }
     EXPECT_EQ(paragraphs, QStringList({"甲", "乙"}));

@@ -236,37 +236,12 @@ std::optional<media::UserMedium> userMediumOf(std::string_view medium, const Cal
 
 namespace {
 
-// While a case is derived again: its own user medium over this machine's library, so that it is
-// sized with the properties its file carries.
-class CaseMediumInForce {
-public:
-    explicit CaseMediumInForce(const std::optional<media::UserMedium>& medium) : previous_(userMedia()) {
-        if (!medium) return;
-        std::vector<media::UserMedium> media = {*medium};
-        if (const auto library = std::dynamic_pointer_cast<const media::UserMediaLibrary>(previous_)) {
-            for (const media::UserMedium& m : library->media()) {
-                if (m.name != medium->name) media.push_back(m);
-            }
-        }
-        setUserMedia(std::make_shared<const media::UserMediaLibrary>(std::move(media)));
-        replaced_ = true;
-    }
-    ~CaseMediumInForce() {
-        if (replaced_) setUserMedia(previous_);
-    }
-    CaseMediumInForce(const CaseMediumInForce&) = delete;
-    CaseMediumInForce& operator=(const CaseMediumInForce&) = delete;
-
-private:
-    std::shared_ptr<const MediumLibrary> previous_;
-    bool replaced_ = false;
-};
 
 }  // namespace
 
 Case sizingCase(const CaseData& data, const ProgramValues& shared) {
     Case c = storedCase(data);
-    const CaseMediumInForce medium(data.userMedium);
+    const media::CaseMediumInForce medium(data.userMedium);
     deriveAgain(data, shared, c);
     return c;
 }

@@ -312,7 +312,12 @@ void CaseMenu::offerUserMedium(const media::UserMedium& medium) {
             list.push_back(medium);
             fault = media.save(std::move(list));
         }
-        if (!fault.isEmpty()) window_.showMessage("用户物性库", fault.toStdString(), true);
+        if (!fault.isEmpty()) {
+            window_.showMessage("用户物性库", fault.toStdString(), true);
+            return;
+        }
+        // The library now holds the case's medium: from here on the case follows the library.
+        window_.memory().caseMedium.reset();
     });
     box->open();
 }
@@ -323,6 +328,7 @@ void CaseMenu::checkUserMedia() {
     if (isBuiltInMedium(c.text(Field::Medium)) || staleDerivation(c, window_.description())) return;
     // What input parameters would write now, against what it wrote then and the window still shows.
     ProgramValues scratch = window_.shared();
+    const media::CaseMediumInForce caseMedium(memory.caseMedium);
     const Derivation now = devices::derive(c, scratch, Detail::ResultsOnly);
     if (!isDone(now.outcome)) return;
     for (const auto& [f, value] : now.writes) {

@@ -20,6 +20,7 @@ std::string_view discTypeCaption(const Form& form) {
 
 Outcome calculate(Form& form, DiscQuantities& q, ProgramValues& shared) {
     form.refresh();
+    const media::CaseMediumInForce caseMedium(q.memory.caseMedium);  // the opened case's own medium
     CalculationRecord record = size(readCase(form, description(), q.memory), shared);
     Outcome outcome = record.outcome;
     showCalculation(form, description(), q.memory, std::move(record));

@@ -106,7 +106,7 @@ constexpr std::array kControls = std::to_array<ControlRow>({
      .font = kSmall},
     {.name = "Text7", .kind = Text, .at = {1950, 6750, 1215, 405}, .label = "Label7", .background = kResultGround,
      .foreground = kRed, .font = kResult, .toolTip = "安全泄放量 W，单位 kg/h。可直接输入；输入值一直使用，直到按“C”或清空此栏。", .unit = "kg/h"},
-    {.name = "Label34", .kind = Label, .text = "液体密度 kg/m^3", .at = {3195, 8115, 1455, 345}, .background = kYellow,
+    {.name = "Label34", .kind = Label, .text = "液体密度 kg/m³", .at = {3195, 8115, 1455, 345}, .background = kYellow,
      .font = kSmall},
     {.name = "Text28", .kind = Text, .at = {4680, 8085, 1215, 405}, .label = "Label34", .font = kResult,
      .toolTip = "液体密度 ρ，单位 kg/m³；形态为“液体”时用于安全泄放量（进气管）和液体的泄放面积。", .unit = "kg/m³"},

@@ -42,6 +42,7 @@ constexpr std::array<std::string_view, 2> kWettedHeight = {"Label32", "Text25"};
 
 Outcome inputParameters(Form& form, DiscQuantities& q, ProgramValues& shared) {
     form.refresh();
+    const media::CaseMediumInForce caseMedium(q.memory.caseMedium);  // the opened case's own medium
     form.setShown("Shape1", false);
     const Case c = readCase(form, description(), q.memory);
     const Derivation d = derive(c, shared);

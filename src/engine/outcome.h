@@ -47,7 +47,7 @@ struct FaultReport {
 inline constexpr int kMostDevices = 1000;
 
 enum class NoticeKind {
-    NoAreaEquation,         // phase "液体", or saturated steam above 22 MPa: `text` the phase, `value` P
+    NoAreaEquation,         // saturated steam above 22 MPa: `text` the phase, `value` P
     UnknownReliefCase,      // a medium type text with no rule: `text` the medium type
     UnsupportedReliefCase,  // "换热发生汽", "反应气": no input or rule for them here
     MissingWettedHeight,    // a vertical vessel in fire without its wetted height

@@ -187,4 +187,20 @@ MediumValues valuesOf(const UserMedium& m) {
     return v;
 }
 
+CaseMediumInForce::CaseMediumInForce(const std::optional<UserMedium>& medium) : previous_(userMedia()) {
+    if (!medium) return;
+    std::vector<UserMedium> media = {*medium};
+    if (const auto library = std::dynamic_pointer_cast<const UserMediaLibrary>(previous_)) {
+        for (const UserMedium& m : library->media()) {
+            if (m.name != medium->name) media.push_back(m);
+        }
+    }
+    setUserMedia(std::make_shared<const UserMediaLibrary>(std::move(media)));
+    replaced_ = true;
+}
+
+CaseMediumInForce::~CaseMediumInForce() {
+    if (replaced_) setUserMedia(previous_);
+}
+
 }  // namespace orvane::media

@@ -5,6 +5,7 @@
 // Plain C++: the file and the dialog are user_media_file.h and media_dialog.h.
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -85,5 +86,20 @@ private:
 // What input parameters takes from a medium: M, k, C and Z as the nearest singles, the others as
 // given, the phase; marked as the user library's.
 MediumValues valuesOf(const UserMedium& m);
+
+// While a case is derived or sized: the user's medium its file carried, over this machine's library
+// (which may lack it or hold it with other values), so that the case is sized with the properties it
+// was saved with. No medium: the library stays as it is.
+class CaseMediumInForce {
+public:
+    explicit CaseMediumInForce(const std::optional<UserMedium>& medium);
+    ~CaseMediumInForce();
+    CaseMediumInForce(const CaseMediumInForce&) = delete;
+    CaseMediumInForce& operator=(const CaseMediumInForce&) = delete;
+
+private:
+    std::shared_ptr<const MediumLibrary> previous_;
+    bool replaced_ = false;
+};
 
 }  // namespace orvane::media

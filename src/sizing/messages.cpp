@@ -75,11 +75,6 @@ std::string suggestion(const Notice& n, std::string_view each) {
 Message describeNotice(const Notice& n) {
     switch (n.kind) {
         case NoticeKind::NoAreaEquation:
-            if (n.text == "液体") {
-                return {"无适用的面积公式",
-                        "无适用的面积公式：形态为“液体”时本程序没有泄放面积公式。\n"
-                        "已写出安全泄放量和开启压力；泄放面积请按液体泄放另行计算。"};
-            }
             return {"无适用的面积公式",
                     "无适用的面积公式：饱和蒸汽的泄放压力 " + writeDouble(n.value) +
                         " MPa 超过 22 MPa。\n已写出安全泄放量和开启压力；泄放面积请另行确定。"};

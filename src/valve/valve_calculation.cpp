@@ -13,6 +13,7 @@ LiftType selectedLiftType(const Form& form) {
 
 Outcome calculate(Form& form, ValveQuantities& q, ProgramValues& shared) {
     form.refresh();
+    const media::CaseMediumInForce caseMedium(q.memory.caseMedium);  // the opened case's own medium
     CalculationRecord record = size(readCase(form, description(), q.memory), shared);
     Outcome outcome = record.outcome;
     showCalculation(form, description(), q.memory, std::move(record));

@@ -146,7 +146,7 @@ constexpr std::array kControls = std::to_array<ControlRow>({
      .background = kResultGround, .foreground = kRed, .font = kResult, .toolTip = "开启压力 p_set（表压），单位 MPa：空着则取 1.05 × 工作压力；可直接输入，须不低于工作压力、不高于设计压力，输入值一直使用，直到按“C”或清空此栏。", .unit = "MPa"},
 
     // A liquid's density, for the liquid relief equation.
-    {.name = "Label36", .kind = Label, .text = "液体密度 kg/m^3", .at = {3180, 8115, 1470, 345}, .background = kYellow, .font = kSmall},
+    {.name = "Label36", .kind = Label, .text = "液体密度 kg/m³", .at = {3180, 8115, 1470, 345}, .background = kYellow, .font = kSmall},
     {.name = "Text28", .kind = Text, .at = {4680, 8085, 1215, 405}, .label = "Label36", .font = kResult,
      .toolTip = "液体密度 ρ，单位 kg/m³；形态为“液体”时用于安全泄放量（进气管）和液体的泄放面积。", .unit = "kg/m³"},
 

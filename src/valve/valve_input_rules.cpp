@@ -39,6 +39,7 @@ constexpr std::array<std::string_view, 2> kWettedHeight = {"Label34", "Text26"};
 
 Outcome inputParameters(Form& form, ValveQuantities& q, ProgramValues& shared) {
     form.refresh();
+    const media::CaseMediumInForce caseMedium(q.memory.caseMedium);  // the opened case's own medium
     form.setShown("Shape1", false);
     form.refresh();
     const Case c = readCase(form, description(), q.memory);
