@@ -430,7 +430,6 @@ void checkCapacityAndSize(const WindowUnderTest& w, const CalculatorMemory& memo
         if (s.symbol == "P") P = readNumber(s.result);
     }
     const double W = shownNumber(shown), A = shownNumber(w.memory.text("Text8"));
-    const auto* n = std::get_if<Notice>(&outcome);
     const bool noSize = nothingSized(outcome);
     const bool sized = fullySized(outcome);
     if (sized && !(W > 0 && A > 0 && P > 0)) fail("%s Calculate sized a device from W %g, A %g, P %g", w.name, W, A, P);

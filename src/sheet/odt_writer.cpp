@@ -491,7 +491,9 @@ std::string storedZip(const std::vector<std::pair<std::string_view, std::string>
     constexpr std::size_t kDosDate = 0x21;  // 1980-01-01
     std::string zip;
     std::string directory;
-    for (const auto& [name, data] : entries) {
+    for (const auto& entry : entries) {
+        const std::string_view name = entry.first;
+        const std::string& data = entry.second;
         const std::uint32_t crc = crc32(data);
         const std::size_t offset = zip.size();
         const auto common = [&](std::string& out) {
