@@ -158,10 +158,10 @@ std::string printedResult(const std::string& text) {
     return rounded == text ? text : rounded + "（窗口显示 " + text + "）";
 }
 
-// The number of devices the relief capacity was shared among.
+// The number of devices the relief capacity was shared among (an empty field is one device).
 int devicesOf(const CalculationRecord& r) {
     const RecordInput* n = r.input(Field::DeviceCount);
-    return n != nullptr ? static_cast<int>(n->number) : 1;
+    return n != nullptr ? wholeNumber(n->number, 1, kMostDevices).value_or(1) : 1;
 }
 
 SheetTable resultTable(const CalculationRecord& r) {
