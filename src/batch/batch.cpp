@@ -69,6 +69,9 @@ std::string oneLine(std::string text) {
 
 // The option the cell names (its blanks need not be typed), or null.
 const OptionInfo* optionNamed(const Description& d, std::string_view cell) {
+    for (const OptionInfo& o : d.options()) {  // as the window writes it, the common case
+        if (o.caption == cell) return &o;
+    }
     const std::string wanted = bare(cell);
     for (const OptionInfo& o : d.options()) {
         if (bare(o.caption) == wanted) return &o;

@@ -99,22 +99,22 @@ bool CsvReader::next(std::vector<std::string>& fields) {
 }
 
 void writeCsvRecord(std::ostream& out, std::span<const std::string> fields) {
-    bool first = true;
+    std::string line;  // the record, written at once
     for (const std::string& f : fields) {
-        if (!first) out.put(',');
-        first = false;
+        if (!line.empty() || &f != fields.data()) line += ',';
         if (f.find_first_of(",\"\r\n") == std::string::npos) {
-            out << f;
+            line += f;
             continue;
         }
-        out.put('"');
+        line += '"';
         for (char c : f) {
-            if (c == '"') out.put('"');
-            out.put(c);
+            if (c == '"') line += '"';
+            line += c;
         }
-        out.put('"');
+        line += '"';
     }
-    out << "\r\n";
+    line += "\r\n";
+    out.write(line.data(), static_cast<std::streamsize>(line.size()));
 }
 
 }  // namespace orvane::batch

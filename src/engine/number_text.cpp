@@ -174,11 +174,44 @@ LeadingNumber leadingNumber(std::string_view text) {
     return n;
 }
 
+// The common short number ("0.8", "2000", "1.05E-3") without the general conversion: its digits
+// as an integer m of at most 15 digits (exact in a double) and a decimal exponent e with |e| ≤ 22
+// (10^|e| exact in a double) give m × 10^e or m / 10^-e in one correctly rounded operation, the
+// same double the general conversion gives. Anything else is left to it.
+std::optional<double> shortNumber(const LeadingNumber& n) {
+    static constexpr std::array<double, 23> kPowers = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                       1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                       1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    std::uint64_t m = 0;
+    int digits = 0;
+    long long exponent = n.exponent;
+    bool fraction = false;
+    for (const char c : n.mantissa) {
+        if (c == '.') {
+            fraction = true;
+            continue;
+        }
+        if (m == 0 && c == '0') {  // leading zeros add nothing
+            if (fraction) --exponent;
+            continue;
+        }
+        if (++digits > 15) return std::nullopt;
+        m = m * 10 + static_cast<std::uint64_t>(c - '0');
+        if (fraction) --exponent;
+    }
+    if (exponent < -22 || exponent > 22) return std::nullopt;
+    const double magnitude = static_cast<double>(m);
+    const double value = exponent < 0 ? magnitude / kPowers[static_cast<std::size_t>(-exponent)]
+                                      : magnitude * kPowers[static_cast<std::size_t>(exponent)];
+    return n.ascii.starts_with('-') ? -value : value;
+}
+
 }  // namespace
 
 double readNumber(std::string_view text) {
     const LeadingNumber n = leadingNumber(text);
     if (!n.digits) return 0.0;
+    if (const std::optional<double> quick = shortNumber(n)) return *quick == 0.0 ? 0.0 : *quick;
     double value = 0.0;  // set by the conversion, or not used [equivalent mutants: constant]
     const char* const first = std::to_address(n.ascii.begin());
     const auto [end, ec] = std::from_chars(first, std::to_address(n.ascii.end()), value);
@@ -246,6 +279,16 @@ std::string writeRounded(double value, int digits) {
     // exponent form earlier than 7 would.
     const std::string rounded = writeGeneral(value, digits);
     return rounded.empty() ? rounded : writeGeneral(readNumber(rounded), 7);
+}
+
+double roundedValue(double value, int digits) {
+    if (value == 0.0 || !std::isfinite(value)) return 0.0;  // as writeGeneral gives "0" or nothing
+    std::array<char, 64> buf{};
+    const auto written = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::general, digits);
+    if (written.ec != std::errc()) return 0.0;
+    double rounded = 0.0;  // set by the conversion of what was just written
+    std::from_chars(buf.data(), written.ptr, rounded);
+    return rounded == 0.0 ? 0.0 : rounded;
 }
 
 std::string writeDouble(double value) {

@@ -41,6 +41,8 @@ std::string writeSingle(float value);
 // `value` rounded to at most `digits` significant digits, in the program's number form: a point, no
 // trailing zeros, exponent form only below 1E-04 or from 1E+07 on.
 std::string writeRounded(double value, int digits);
+// The number that text reads as, without writing it out: readNumber(writeRounded(value, digits)).
+double roundedValue(double value, int digits);
 std::string writeDouble(double value);
 std::string writeInteger(std::int64_t value);
 

@@ -43,7 +43,7 @@ double Sizing::read(Field f, bool toSinglePrecision, bool recorded) {
                                   .text = v.text,
                                   .value = std::move(written),
                                   .number = value,
-                                  .readAsZero = !beginsWithNumber(text),
+                                  .readAsZero = value == 0.0 && !beginsWithNumber(text),  // read once more only at 0
                                   .programText = programText});
     }
     return value;

@@ -77,10 +77,16 @@ RecordStep densityStep(std::string equation, float M, const Term& P, float T, fl
 
 bool designCheck(Sizing& s, std::string name, std::string condition, double left, std::string_view relation,
                  double right, std::string_view unit) {
-    const std::string l = printed(left), r = printed(right);
+    // Compared as printed: the values the printed texts read as (a table of cases wants only the
+    // verdict of a check that holds, and no texts).
     const bool atMost = relation == "≤";
-    const double a = readNumber(l), b = readNumber(r);
+    const double a = roundedValue(left, 7), b = roundedValue(right, 7);
     const bool passed = atMost ? a <= b : a >= b;
+    if (passed && !s.steps()) {
+        s.record().checks.push_back({std::move(name), std::move(condition), {}, passed});
+        return passed;
+    }
+    const std::string l = printed(left), r = printed(right);
     const std::string shown = passed ? std::string(relation) : (atMost ? ">" : "<");
     std::string numbers = l + " " + shown + " " + r;
     if (!unit.empty()) numbers += " " + std::string(unit);
@@ -288,14 +294,16 @@ std::optional<Notice> liquidArea(Sizing& s, SizingQuantities& q, Real rho, std::
 
 bool saturatedSteamArea(Sizing& s, SizingQuantities& q, std::initializer_list<Field> check) {
     s.at(Step::DischargeArea, check, "泄放压力不能为零");
-    const Term capacity = Term::value(q.W) / Term::constant("5.25", 5.25) / Term::value(q.K) / Term::value(q.P);
+    const auto capacity = [&q] {  // built only where the steps are recorded
+        return Term::value(q.W) / Term::constant("5.25", 5.25) / Term::value(q.K) / Term::value(q.P);
+    };
     if (q.P <= 10.0f) {
         s.step([&] {
             return RecordStep{"面积公式", "—", "饱和蒸汽，P ≤ 10 MPa", numberText(q.P) + " ≤ 10", "A = W / (5.25 × K × P)", ""};
         });
         Mianji3(q);
         s.step([&] {
-            return computedStep("安全泄放面积", "A", "A = W / (5.25 × K × P)", capacity, static_cast<double>(q.A), "mm²",
+            return computedStep("安全泄放面积", "A", "A = W / (5.25 × K × P)", capacity(), static_cast<double>(q.A), "mm²",
                                 steamNote(s));
         });
         return true;
@@ -311,7 +319,7 @@ bool saturatedSteamArea(Sizing& s, SizingQuantities& q, std::initializer_list<Fi
             const Term factor = (Term::constant("229.2", 229.2) * P - Term::constant("7315", 7315)) /
                                 (Term::constant("190.6", 190.6) * P - Term::constant("6895", 6895));
             return computedStep("安全泄放面积", "A",
-                                "A = W / (5.25 × K × P) × (229.2 × P − 7315) / (190.6 × P − 6895)", capacity * factor,
+                                "A = W / (5.25 × K × P) × (229.2 × P − 7315) / (190.6 × P − 6895)", capacity() * factor,
                                 static_cast<double>(q.A), "mm²", steamNote(s) + "；229.2、7315、190.6、6895：同一附录中 P 高于 10 MPa 时的修正系数");
         });
         return true;

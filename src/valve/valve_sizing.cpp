@@ -260,6 +260,7 @@ RecordThroatCheck checkThroat(Sizing& s, LiftType lift, float A, int d0, float p
                             margin.value(), "%", "取两位小数");
     });
     const bool passed = designCheck(s, "标准喉径的排放面积不小于所需排放面积", "A0 ≥ A", a0, "≥", A, "mm²");
+    if (!s.steps()) return {{}, {}, {}, passed};  // the texts are the sheet's
     return {writeInteger(d0), numberText(a0), printed(margin.value()), passed};
 }
 
