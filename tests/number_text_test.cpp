@@ -48,6 +48,12 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{kFourHundredZerosThenOneE2.c_str(), 0},
         ReadCase{"1.7976931348623157e308", 1.7976931348623157e308},
         ReadCase{"00000000000000000000000000000000000000000000000000000012.5", 12.5},
+        // Either side of where a short number is read directly (15 digits, a power of ten up to 22),
+        // against the compiler's own reading of the same literal.
+        ReadCase{"123456789012345", 123456789012345.0}, ReadCase{"0.123456789012345", 0.123456789012345},
+        ReadCase{"9007199254740993", 9007199254740993.0}, ReadCase{"0.30000000000000004", 0.30000000000000004},
+        ReadCase{"1e22", 1e22}, ReadCase{"1e23", 1e23}, ReadCase{"8.03e-20", 8.03e-20}, ReadCase{"8.03e-21", 8.03e-21},
+        ReadCase{"0.000000000000000000000123", 0.000000000000000000000123}, ReadCase{"-0.0000001", -1e-7},
         // Full-width forms from a Chinese input method, and its blank and point.
         ReadCase{"１．５", 1.5}, ReadCase{"－２", -2}, ReadCase{"＋３", 3}, ReadCase{"１ｅ２", 100},
         ReadCase{"２Ｅ－１", 0.2}, ReadCase{"\u3000" "3", 3}, ReadCase{"1。5", 1.5}, ReadCase{"−4", -4},
