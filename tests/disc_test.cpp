@@ -360,6 +360,13 @@ TEST_F(Disc, ABoreAbove200LeavesTheNominalSizeEmptyAndAsksForMoreDiscs) {
     EXPECT_EQ(form.text("Text16"), "");
     EXPECT_EQ(std::get<Notice>(o).suggestedCount, 280);
     EXPECT_NE(describe(o).text.find("需 280 片：每片口径 199.9 mm，DN 200。"), std::string::npos) << describe(o).text;
+    // Ten times the capacity needs 2800 discs (10 × 279 still too few): beyond the 1000 the count
+    // allows, so no count is offered.
+    type({{"Text7", "3e7"}});
+    const Outcome beyond = calculate();
+    ASSERT_EQ(test::noticeOf(beyond), NoticeKind::BoreAboveStandard);
+    EXPECT_EQ(std::get<Notice>(beyond).suggestedCount, 0);
+    EXPECT_EQ(describe(beyond).text.find("需 "), std::string::npos) << describe(beyond).text;
 }
 
 TEST_F(Disc, UnknownPhasesUseTheCriticalGasEquation) {

@@ -47,18 +47,32 @@ void suggestDeviceCount(CalculationRecord& record, const Case& c, const ProgramV
     if (n == nullptr || (n->kind != NoticeKind::ThroatAboveStandard && n->kind != NoticeKind::BoreAboveStandard)) return;
     const std::string& count = c.text(Field::DeviceCount);
     const int from = count.empty() ? 1 : static_cast<int>(readNumber(count));  // a whole number: it was sized
-    for (int m = from + 1; m <= kMostDevices; ++m) {
+    const auto sizedFor = [&](int m) {
         Case trial = c;
         trial[Field::DeviceCount] = CaseValue{writeInteger(m), Source::Typed, {}};
         ProgramValues scratch = shared;
-        const CalculationRecord r = sizeOnce(trial, scratch, Detail::ResultsOnly);
+        return sizeOnce(trial, scratch, Detail::ResultsOnly);
+    };
+    // Each device's share W / n, and so its area and size, only falls as n grows (every rounding on
+    // the way keeps the order): the counts that are still too small come first, and the fewest that
+    // fit is found by halving [from + 1, most] in about ten sizings, not up to a thousand.
+    int low = from + 1;
+    int high = kMostDevices + 1;  // the fewest known to fit; past the range while none is known
+    std::optional<CalculationRecord> atHigh;
+    while (low < high) {
+        const int m = low + (high - low) / 2;
+        CalculationRecord r = sizedFor(m);
         const Notice* again = std::get_if<Notice>(&r.outcome);
-        if (again != nullptr && again->kind == n->kind) continue;  // each still too small
-        if (!r.results.empty() && !std::holds_alternative<FaultReport>(r.outcome)) {
-            n->suggestedCount = m;
-            n->suggestedSize = sizeEach(r);
+        if (again != nullptr && again->kind == n->kind) {
+            low = m + 1;  // each still too small
+        } else {
+            high = m;
+            atHigh = std::move(r);
         }
-        break;
+    }
+    if (atHigh && !atHigh->results.empty() && !std::holds_alternative<FaultReport>(atHigh->outcome)) {
+        n->suggestedCount = high;
+        n->suggestedSize = sizeEach(*atHigh);
     }
     if (!record.notices.empty()) record.notices.back() = describe(record.outcome).text;
 }
