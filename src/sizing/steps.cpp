@@ -1,5 +1,6 @@
 #include "steps.h"
 
+#include <algorithm>
 #include <string>
 
 #include "engine/area.h"
@@ -54,22 +55,26 @@ void suggestDeviceCount(CalculationRecord& record, const Case& c, const ProgramV
         return sizeOnce(trial, scratch, Detail::ResultsOnly);
     };
     // Each device's share W / n, and so its area and size, only falls as n grows (every rounding on
-    // the way keeps the order): the counts that are still too small come first, and the fewest that
-    // fit is found by halving [from + 1, most] in about ten sizings, not up to a thousand.
-    int low = from + 1;
+    // the way keeps the order): the counts that are too few come first. The usual answer is a few
+    // devices, so 1, 2, 4, 8 … more than the count sized are tried, then the last gap is halved: a
+    // handful of sizings where counting up one by one would take up to a thousand.
+    int low = from + 1;           // every count below it is too few
     int high = kMostDevices + 1;  // the fewest known to fit; past the range while none is known
     std::optional<CalculationRecord> atHigh;
-    while (low < high) {
-        const int m = low + (high - low) / 2;
+    const auto fits = [&](int m) {
         CalculationRecord r = sizedFor(m);
         const Notice* again = std::get_if<Notice>(&r.outcome);
         if (again != nullptr && again->kind == n->kind) {
-            low = m + 1;  // each still too small
-        } else {
-            high = m;
-            atHigh = std::move(r);
+            low = m + 1;
+            return false;
         }
+        high = m;
+        atHigh = std::move(r);
+        return true;
+    };
+    for (int step = 1; low < high && !fits(std::min(from + step, kMostDevices)); step *= 2) {
     }
+    while (low < high) fits(low + (high - low) / 2);
     if (atHigh && !atHigh->results.empty() && !std::holds_alternative<FaultReport>(atHigh->outcome)) {
         n->suggestedCount = high;
         n->suggestedSize = sizeEach(*atHigh);
