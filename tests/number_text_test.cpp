@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <ostream>
 
 #include <cfloat>
 #include <cmath>
@@ -17,6 +18,17 @@ namespace {
 struct ReadCase {
     const char* text;
     double expected;
+    // Named by its text in the test list (not by the bytes of a pointer, which change every build).
+    friend void PrintTo(const ReadCase& c, std::ostream* os) {
+        static const char hex[] = "0123456789ABCDEF";
+        *os << '"';
+        for (const char ch : std::string(c.text).substr(0, 40)) {
+            const auto b = static_cast<unsigned char>(ch);
+            if (b >= 0x20 && b < 0x7F) *os << ch;
+            else *os << "\\x" << hex[b >> 4] << hex[b & 0xF];
+        }
+        *os << '"';
+    }
 };
 
 class ReadNumber : public testing::TestWithParam<ReadCase> {};
