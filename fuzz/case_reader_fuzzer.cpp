@@ -50,7 +50,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     // The lamp is lit as the case says, and also where its derived pressures are not what its inputs give.
     const bool lit = data.lampLit || sizingCase(data, ProgramValues()).derived.mismatch.has_value();
     if (shown.lampLit != lit || shown.shown != data.shown) fail("the window's layout is not the case's");
-    if (!(restoredAndCaptured(shown) == shown)) fail("a captured case does not restore to itself");
+    if (const CaseData twice = restoredAndCaptured(shown); !(twice == shown)) {
+        std::fprintf(stderr, "captured:\n%s\nrestored and captured again:\n%s\n", caseJson(shown).constData(),
+                     caseJson(twice).constData());
+        fail("a captured case does not restore to itself");
+    }
     const CaseRead written = parseCase(caseJson(shown), shown.device);
     if (!written.data || !(*written.data == shown)) fail("a captured case does not read back");
     return 0;

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
+#include <limits>
 #include <optional>
 
 #include "devices/devices.h"
@@ -50,6 +52,15 @@ double numberOf(const std::string& text) {
     }
 }
 
+// A derived pressure as the program holds it, a single; beyond the single range an infinity of its
+// sign (said outright: converting such a double is undefined).
+float singleOf(const std::string& text) {
+    const double v = numberOf(text);
+    constexpr float kInfinity = std::numeric_limits<float>::infinity();
+    if (std::fabs(v) > double{std::numeric_limits<float>::max()}) return v > 0 ? kInfinity : -kInfinity;
+    return static_cast<float>(v);
+}
+
 std::optional<double> optionalNumber(const std::string& text) {
     if (text.empty()) return std::nullopt;
     return numberOf(text);
@@ -76,7 +87,7 @@ Derived derivedOf(const CaseData& data) {
     }
     const std::array<float*, 2> pressures = derivedOf(data.device, d);
     const std::span<const std::string_view> names = derivedNames(data.device);
-    for (std::size_t i = 0; i < names.size(); ++i) *pressures[i] = static_cast<float>(numberOf(at(data.derived, names[i])));
+    for (std::size_t i = 0; i < names.size(); ++i) *pressures[i] = singleOf(at(data.derived, names[i]));
     d.steps = data.derivation;
     return d;
 }
@@ -200,7 +211,8 @@ Case storedCase(const CaseData& data) {
 }
 
 // Derives the bursting disc's pressures again from the inputs they were derived from: the mismatch
-// when they do not give the texts the case holds, otherwise the derivation with exact pressures.
+// when they do not give the pressures the case holds (compared as the program writes them, so
+// "2.160" is "2.16"), otherwise the derivation with exact pressures.
 void deriveAgain(const CaseData& data, const ProgramValues& shared, Case& c) {
     if (data.device != Device::BurstingDisc || !data.derivedDone) return;
     Case basis = c;
@@ -213,7 +225,7 @@ void deriveAgain(const CaseData& data, const ProgramValues& shared, Case& c) {
     const std::pair<const char*, float> values[] = {{"Pb_MPa", again.derived.Pb}, {"Pd_MPa", again.derived.Pd}};
     for (std::size_t i = 0; i < std::size(values); ++i) {
         const std::string fresh = isDone(again.outcome) ? writeSingle(values[i].second) : "（无法得出）";
-        if (fresh != at(data.derived, values[i].first)) {
+        if (fresh != writeSingle(singleOf(at(data.derived, values[i].first)))) {
             c.derived.mismatch = Mismatch{what[i], at(data.derived, values[i].first), fresh};
             return;
         }

@@ -74,11 +74,12 @@ public:
         return v.toString();
     }
 
-    // A text that must be a number as the program writes numbers (or empty when `emptyAllowed`).
+    // A text that must be a number as the program writes numbers, with nothing after it (or empty
+    // when `emptyAllowed`).
     QString number(const QJsonObject& o, const QString& key, const QString& where, bool emptyAllowed) const {
         const QString t = text(o, key, where);
         if (t.isEmpty() && emptyAllowed) return t;
-        bool ok = beginsWithNumber(s(t));
+        bool ok = wholeNumberText(s(t));
         if (ok) {
             try {
                 (void)readNumber(s(t));

@@ -1,6 +1,7 @@
 #include "formula.h"
 
 #include <cmath>
+#include <limits>
 #include <utility>
 
 #include "engine/number_text.h"
@@ -83,7 +84,12 @@ double evaluate(const Term::Node& n) {
         case Kind::Add: return evaluate(*n.a) + evaluate(*n.b);
         case Kind::Sub: return evaluate(*n.a) - evaluate(*n.b);
         case Kind::Mul: return evaluate(*n.a) * evaluate(*n.b);
-        case Kind::Div: return evaluate(*n.a) / evaluate(*n.b);
+        case Kind::Div: {
+            // A divisor printed as 0 (a value too small for its printed digits) gives no value: the
+            // row then prints its computed result to 7 digits.
+            const double divisor = evaluate(*n.b);
+            return divisor == 0 ? std::numeric_limits<double>::quiet_NaN() : evaluate(*n.a) / divisor;
+        }
         case Kind::Pow: return std::pow(evaluate(*n.a), evaluate(*n.b));
         case Kind::Square: return std::pow(evaluate(*n.a), 2);
         case Kind::Sqrt: return std::sqrt(evaluate(*n.a));
