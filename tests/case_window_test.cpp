@@ -133,6 +133,9 @@ TEST_F(CaseWindowTest, ARefusedFileLeavesTheWindowAsItWasAndUsable) {
         // A number the program wrote has nothing after it (a fuzz finding read "2.16Pw_:MP" as 2.16).
         {"derived-tail.orvane", replaced("\"Pd_MPa\": \"0.88\"", "\"Pd_MPa\": \"0.88 MPa\""),
          "案例文件中输入参数项得出的“Pd_MPa”的值“0.88 MPa”不是数。"},
+        // Beyond the single range the program holds it in (FLT_MAX is about 3.4E+38).
+        {"derived-huge.orvane", replaced("\"Pd_MPa\": \"0.88\"", "\"Pd_MPa\": \"4E+38\""),
+         "案例文件中输入参数项得出的“Pd_MPa”的值“4E+38”超出程序所能保存的范围。"},
         // A moved caption far outside the window, beyond any whole number (a fuzz finding), or not whole.
         {"far.orvane", replaced("\"seal_half_cone_angle_deg.label\": \"4560\"", "\"seal_half_cone_angle_deg.label\": \"4.56e84\""),
          "案例文件中“seal_half_cone_angle_deg.label”的位置“4.56e84”不在窗口内。"},

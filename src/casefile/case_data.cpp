@@ -2,8 +2,6 @@
 
 #include <array>
 #include <charconv>
-#include <cmath>
-#include <limits>
 #include <optional>
 
 #include "devices/devices.h"
@@ -52,14 +50,9 @@ double numberOf(const std::string& text) {
     }
 }
 
-// A derived pressure as the program holds it, a single; beyond the single range an infinity of its
-// sign (said outright: converting such a double is undefined).
-float singleOf(const std::string& text) {
-    const double v = numberOf(text);
-    constexpr float kInfinity = std::numeric_limits<float>::infinity();
-    if (std::fabs(v) > double{std::numeric_limits<float>::max()}) return v > 0 ? kInfinity : -kInfinity;
-    return static_cast<float>(v);
-}
+// A derived pressure as the program holds it, a single (the reader lets through only pressures
+// within the single range).
+float singleOf(const std::string& text) { return static_cast<float>(numberOf(text)); }
 
 std::optional<double> optionalNumber(const std::string& text) {
     if (text.empty()) return std::nullopt;

@@ -3,6 +3,7 @@
 #include "media/user_media_file.h"
 
 #include <cmath>
+#include <limits>
 
 #include <QFile>
 #include <QFileInfo>
@@ -195,7 +196,13 @@ CaseData read(const QJsonObject& root, std::optional<Device> window) {
     }
     const QJsonObject derived = r.part(ip, "derived");
     for (std::string_view name : derivedNames(*device)) {
-        d.derived.emplace(name, s(r.number(derived, q(name), "输入参数项得出的", false)));
+        const QString t = r.number(derived, q(name), "输入参数项得出的", false);
+        // The program holds a derived pressure as a single: one beyond that range was not written by
+        // it, and would be saved again as another number.
+        if (std::fabs(readNumber(s(t))) > double{std::numeric_limits<float>::max()}) {
+            throw Refusal{"案例文件中输入参数项得出的" + r.what(q(name)) + "的值“" + t + "”超出程序所能保存的范围。"};
+        }
+        d.derived.emplace(name, s(t));
     }
     const QJsonValue steps = r.need(ip, "steps", {});
     if (!steps.isArray()) throw Refusal{"案例文件中“steps”应为一列步骤。"};
